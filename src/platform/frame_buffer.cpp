@@ -1,0 +1,96 @@
+#include "platform/frame_buffer.h"
+
+#include "platform/gl.h"
+#include "platform/window.h"
+
+#include <SDL.h>
+#include <algorithm>
+#include <vector>
+
+namespace aw {
+namespace {
+GLuint fbo = 0, colorTex = 0, depthRb = 0;
+int fbWidth = 0, fbHeight = 0;
+} // namespace
+
+bool createFrameBuffer(int width, int height) {
+    destroyFrameBuffer();
+    glGenTextures(1, &colorTex);
+    glBindTexture(GL_TEXTURE_2D, colorTex);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glGenRenderbuffers(1, &depthRb);
+    glBindRenderbuffer(GL_RENDERBUFFER, depthRb);
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width, height);
+    glBindRenderbuffer(GL_RENDERBUFFER, 0);
+    glGenFramebuffers(1, &fbo);
+    glBindFramebuffer(GL_FRAMEBUFFER, fbo);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, colorTex, 0);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER, depthRb);
+    bool ok = glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+    fbWidth = width;
+    fbHeight = height;
+    if (!ok) {
+        destroyFrameBuffer();
+        return false;
+    }
+    bindFrameBuffer();
+    return true;
+}
+
+void destroyFrameBuffer() {
+    if (fbo) glDeleteFramebuffers(1, &fbo);
+    if (depthRb) glDeleteRenderbuffers(1, &depthRb);
+    if (colorTex) glDeleteTextures(1, &colorTex);
+    fbo = depthRb = colorTex = 0;
+}
+
+void bindFrameBuffer() {
+    glBindFramebuffer(GL_FRAMEBUFFER, fbo);
+    glViewport(0, 0, fbWidth, fbHeight);
+}
+
+unsigned frameBufferObject() { return fbo; }
+
+void presentFrameBuffer() {
+    if (!fbo) return;
+    int w, h;
+    drawableSize(w, h);
+    Letterbox lb = computeLetterbox(w, h);
+    int x0 = int(lb.offsetX + 0.5f), y0 = int(lb.offsetY + 0.5f);
+    int x1 = int(lb.offsetX + fbWidth * lb.scale + 0.5f), y1 = int(lb.offsetY + fbHeight * lb.scale + 0.5f);
+
+    GLboolean scissor = glIsEnabled(GL_SCISSOR_TEST);
+    glDisable(GL_SCISSOR_TEST);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    glViewport(0, 0, w, h);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, fbo);
+    // GL's window origin is bottom left: the letterbox offset from the top
+    // becomes an offset from the bottom of the same size, so the rectangle is symmetric.
+    bool exact = (x1 - x0) == fbWidth && (y1 - y0) == fbHeight;
+    glBlitFramebuffer(0, 0, fbWidth, fbHeight, x0, h - y1, x1, h - y0, GL_COLOR_BUFFER_BIT,
+                      exact ? GL_NEAREST : GL_LINEAR);
+    SDL_Window* win = SDL_GL_GetCurrentWindow();
+    if (win) SDL_GL_SwapWindow(win);
+    if (scissor) glEnable(GL_SCISSOR_TEST);
+    bindFrameBuffer();
+}
+
+bool readFramePixels(int x, int y, int w, int h, uint8_t* rgba) {
+    if (!fbo || w <= 0 || h <= 0) return false;
+    std::vector<uint8_t> rows(size_t(w) * size_t(h) * 4);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, fbo);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(x, fbHeight - y - h, w, h, GL_RGBA, GL_UNSIGNED_BYTE, rows.data());
+    // GL returns bottom row first; callers want the top first.
+    for (int r = 0; r < h; ++r)
+        std::copy(rows.begin() + size_t(h - 1 - r) * size_t(w) * 4, rows.begin() + size_t(h - r) * size_t(w) * 4,
+                  rgba + size_t(r) * size_t(w) * 4);
+    return true;
+}
+
+} // namespace aw
