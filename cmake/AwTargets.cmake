@@ -2,11 +2,14 @@
 
 set(AW_WARNINGS -Wall -Wextra)
 
-# aw_add_subsystem(name DEPS lib...): one static library per src/ folder,
-# built from every .cpp in that folder.
+# aw_add_subsystem(name DEPS lib... [EXCLUDE file.cpp...]): one static
+# library per src/ folder, built from every .cpp in that folder.
 function(aw_add_subsystem name)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPS;EXCLUDE" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  foreach(ex ${ARG_EXCLUDE})
+    list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${ex})
+  endforeach()
   add_library(aw_${name} STATIC ${sources})
   target_include_directories(aw_${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
   target_compile_options(aw_${name} PRIVATE ${AW_WARNINGS})

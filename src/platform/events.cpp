@@ -3,6 +3,7 @@
 #include "platform/window.h"
 
 #include <SDL.h>
+#include <csignal>
 
 namespace aw {
 namespace {
@@ -11,6 +12,10 @@ namespace {
 constexpr int kPostedCapacity = 64;
 WindowMessage posted[kPostedCapacity];
 int postedHead = 0, postedCount = 0;
+
+volatile std::sig_atomic_t closeSignalled = 0;
+
+void onCloseSignal(int) { closeSignalled = 1; }
 
 void mousePosition(int wx, int wy, WindowMessage& out) { windowToClient(wx, wy, out.x, out.y); }
 
@@ -84,6 +89,12 @@ bool translateEvent(const SDL_Event& e, WindowMessage& out) {
 }
 
 bool peekMessage(WindowMessage& out) {
+    if (closeSignalled) {
+        closeSignalled = 0;
+        out = WindowMessage{};
+        out.msg = Msg::Close;
+        return true;
+    }
     if (postedCount > 0) {
         out = posted[postedHead];
         postedHead = (postedHead + 1) % kPostedCapacity;
@@ -108,5 +119,13 @@ void postMessage(const WindowMessage& message) {
 }
 
 void clearPostedMessages() { postedHead = postedCount = 0; }
+
+void installCloseSignalHandlers() {
+    struct sigaction sa {};
+    sa.sa_handler = onCloseSignal;
+    sigemptyset(&sa.sa_mask);
+    sigaction(SIGTERM, &sa, nullptr);
+    sigaction(SIGINT, &sa, nullptr);
+}
 
 } // namespace aw

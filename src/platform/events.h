@@ -50,5 +50,8 @@ bool peekMessage(WindowMessage& out);
 // Queues a message as if the window had received it (start-up activation, tests).
 void postMessage(const WindowMessage& message);
 void clearPostedMessages();
+// SIGTERM and SIGINT become a Close message, even where the process was
+// started with them ignored (a background job of a script).
+void installCloseSignalHandlers();
 
 } // namespace aw

@@ -1,0 +1,54 @@
+#include "app/frame_loop.h"
+
+#include "app/scene.h"
+#include "app/services.h"
+#include "app/shell_state.h"
+#include "app/window_proc.h"
+#include "platform/clock.h"
+#include "platform/events.h"
+
+namespace aw {
+
+void runFrame() {
+    if (!shell.appActive) {
+        sleepMs(200); // inactive: nothing drawn, the clock stands still
+        return;
+    }
+    deviceClearDepth(1.0f);
+    deviceClearTarget(Color(0xFFB4B4B4u));
+    deviceBeginScene();
+    if (shell.currentScene) shell.currentScene->onFrame();
+    if (shell.diagnosticsOverlay) drawDiagnostics(shell.clock.fpsText);
+    deviceEndScene();
+    devicePresent();
+    clockTick(shell.clock, ticksMs());
+    if (shell.currentScene) shell.currentScene->onAfterFrame();
+    applySceneSwitch();
+    shell.clock.animationTimeMs += shell.clock.frameDeltaMs;
+}
+
+bool runLoopPass() {
+    if (shell.quitRequested) return false;
+    WindowMessage m;
+    if (peekMessage(m)) {
+        if (m.msg == Msg::Quit)
+            shell.quitRequested = 1;
+        else
+            windowProc(m);
+    } else {
+        runFrame();
+        if (shell.loadRequested) {
+            runStartupLoad();
+            shell.diagnosticsOverlay = false;
+            shell.loadRequested = false;
+        }
+    }
+    return !shell.quitRequested;
+}
+
+void runMessageLoop() {
+    while (runLoopPass()) {
+    }
+}
+
+} // namespace aw
