@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <string>
 #include <vector>
 
 namespace aw {
@@ -189,8 +190,20 @@ uint8_t* readResourceInto(const char* name, void* buffer, int bufferSize, int* o
     return out;
 }
 
+namespace {
+// The directory part may differ in case from the disk; the file name is kept
+// exactly, so "ann.trp" never overwrites "Ann.trp".
+std::string writeTarget(const char* name) {
+    std::string path = name;
+    size_t slash = path.find_last_of("/\\");
+    if (slash == std::string::npos || slash == 0) return path;
+    return resolvePath(path.substr(0, slash)) + "/" + path.substr(slash + 1);
+}
+} // namespace
+
 void writeFileOrDie(const char* name, const void* data, int size) {
-    if (!name || size < 0 || (size > 0 && !data) || !writeFileAtomic(resolvePath(name), data, size_t(size)))
+    if (!name || !name[0] || size < 0 || (size > 0 && !data) ||
+        !writeFileAtomic(writeTarget(name), data, size_t(size)))
         writingError(name);
 }
 
