@@ -21,8 +21,9 @@ struct PackToolTest : ::testing::Test {
 
     // Runs the tool with stdout and stderr captured; returns its exit code.
     int pack(const std::string& args) {
+        // The tool is built beside the test executables.
         const char* build = std::getenv("AW_BUILD_DIR");
-        std::string tool = std::string(build ? build : ".") + "/amberwick-pack";
+        std::string tool = (build && build[0] ? std::string(build) : executableDirectory()) + "/amberwick-pack";
         std::string cmd = "'" + tool + "' " + args + " >out.txt 2>err.txt";
         int status = std::system(cmd.c_str());
         out = readBytes("out.txt");
