@@ -261,6 +261,13 @@ TEST_F(RegistryTest, WriteFileOrDieReplacesWholeFilesOrStops) {
     for (auto& e : std::filesystem::directory_iterator(dir.path())) (void)e, ++files;
     EXPECT_EQ(files, 1); // no temporary file left behind
 
+    // The directory is found in any case; the file name is kept exactly, so
+    // a file differing only in case is a different file.
+    writeBytes("trophyes/Layout.cfg", "old");
+    writeFileOrDie("TROPHYES\\layout.cfg", "new", 3);
+    EXPECT_EQ(readBytes("trophyes/layout.cfg"), "new");
+    EXPECT_EQ(readBytes("trophyes/Layout.cfg"), "old");
+
     try {
         writeFileOrDie("missing-dir/out.bin", "x", 1);
         FAIL() << "returned from a fatal error";
