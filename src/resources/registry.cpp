@@ -38,11 +38,13 @@ void removeEntry(int i) {
     std::memmove(&entries[i], &entries[i + 1], sizeof(entries[0]) * size_t(entryCount - i - 1));
     --entryCount;
     if (e->ownsData) {
-        const uint8_t* begin = e->data;
-        const uint8_t* end = e->data + e->size;
+        // Addresses compared as integers: the entries may point anywhere.
+        uintptr_t begin = reinterpret_cast<uintptr_t>(e->data);
+        uintptr_t end = begin + uintptr_t(e->size);
         for (int j = 0; j < entryCount;) {
             ResourceEntry* d = entries[j];
-            if (!d->ownsData && d->data >= begin && d->data <= end && d->data) {
+            uintptr_t at = reinterpret_cast<uintptr_t>(d->data);
+            if (!d->ownsData && d->data && at >= begin && at <= end) {
                 std::memmove(&entries[j], &entries[j + 1], sizeof(entries[0]) * size_t(entryCount - j - 1));
                 --entryCount;
                 delete d;
