@@ -47,7 +47,7 @@ Address addressU = Address::Wrap, addressV = Address::Wrap;
 bool lightingOn = false, colorVertexOn = true;
 Light lights[8];
 
-bool pointScaleOn = false;
+bool pointScaleOn = false, pointSpriteOn = false;
 float pointSize = 1, pointMin = 0, pointMax = 64, pointA = 1, pointB = 0, pointC = 0;
 
 unsigned target = 0;
@@ -110,8 +110,14 @@ void applySampler() {
 // Clip space of the device: z in [0, w] and pixel centres on integers. GL
 // wants z in [-w, w] and centres half a pixel in; the correction is folded
 // into the projection so depth values and pixel coverage come out the same.
+//
+// Edges that fall exactly on pixel centres go to the left and top pixel on
+// the device; GL picks the other side vertically. Stopping a hair short of
+// the half pixel puts every such edge just left of and above its centre, so
+// both axes come out as on the device.
 void loadProjection() {
-    float fix[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 2, 0, 1.0f / float(targetW), -1.0f / float(targetH), -1, 1};
+    const float half = 0.5f - 1.0f / 32;
+    float fix[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 2, 0, 2 * half / float(targetW), -2 * half / float(targetH), -1, 1};
     float p[16];
     multiply(projM, fix, p);
     glMatrixMode(GL_PROJECTION);
@@ -247,6 +253,7 @@ bool initGpu() {
     glTexEnvi(GL_POINT_SPRITE, GL_COORD_REPLACE, GL_TRUE);
     glPointParameteri(GL_POINT_SPRITE_COORD_ORIGIN, GL_UPPER_LEFT);
     glDepthRange(0, 1);
+    glDisable(GL_POINT_SPRITE);
     ready = true;
     setDepthTest(true);
     setDepthWrite(true);
@@ -340,7 +347,9 @@ void setMaterial(const Material& m) {
 
 void setColorVertex(bool on) { colorVertexOn = on; }
 
-void setPointSprite(bool on) { on ? glEnable(GL_POINT_SPRITE) : glDisable(GL_POINT_SPRITE); }
+// Mesa replaces the texture coordinates of every primitive while sprites are
+// enabled, so the state is only switched on around point lists.
+void setPointSprite(bool on) { pointSpriteOn = on; }
 
 void setPointScaling(bool on, float size, float minSize, float maxSize, float a, float b, float c) {
     pointScaleOn = on;
@@ -552,6 +561,8 @@ void drawArrays(Primitive type, const void* vertices, int vertexCount, uint32_t 
     applyTransforms();
     const uint8_t* base = static_cast<const uint8_t*>(vertices);
     bindVertexLayout(base, fvf);
+    bool sprites = type == Primitive::Points && pointSpriteOn;
+    if (sprites) glEnable(GL_POINT_SPRITE);
     if (type == Primitive::Points && (fvf & kVertexPointSize)) {
         // GL's fixed function has no per-vertex size: one point at a time.
         int stride = vertexStride(fvf), sizeOffset = (fvf & kVertexNormal) ? 24 : 12;
@@ -562,9 +573,10 @@ void drawArrays(Primitive type, const void* vertices, int vertexCount, uint32_t 
             glDrawArrays(GL_POINTS, i, 1);
         }
         applyPointSize(pointSize);
-        return;
+    } else {
+        glDrawArrays(primitiveMode(type), 0, vertexCount);
     }
-    glDrawArrays(primitiveMode(type), 0, vertexCount);
+    if (sprites) glDisable(GL_POINT_SPRITE);
 }
 
 unsigned createVertexBuffer(const void* data, int bytes) {

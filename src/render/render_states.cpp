@@ -256,6 +256,10 @@ void setEnvironmentTexture(const TextureRecord* texture) {
 
 const TextureRecord* currentTexture() { return boundTexture; }
 
+void setRenderTarget(const TextureRecord* target) {
+    if (!target || !target->isRenderTarget || !gpu::setRenderTarget(target->texture)) gpu::setRenderTarget(0);
+}
+
 void setDirectionalLight(int index, Vec3 direction, Color4f diffuse, bool enabled) {
     gpu::Light l;
     l.enabled = enabled;

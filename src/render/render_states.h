@@ -106,6 +106,8 @@ void setTexture(const TextureRecord* texture);
 // Texture coordinates from the camera-space normal (reflections).
 void setEnvironmentTexture(const TextureRecord* texture);
 const TextureRecord* currentTexture();
+// Draw into a render-target texture, or back into the frame with null.
+void setRenderTarget(const TextureRecord* target);
 
 // A directional light (direction in world space) and the lit material.
 void setDirectionalLight(int index, Vec3 direction, Color4f diffuse, bool enabled = true);
