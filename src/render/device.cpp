@@ -178,11 +178,8 @@ void buildGammaRamp(float gamma, uint16_t ramp[256]) {
     }
 }
 
-void beginScene() {
-    // Drawing always starts on the frame unless a drawer picks a target.
-    if (renderDevice.created) gpu::setRenderTarget(gpu::currentRenderTarget());
-}
-
+// GL needs no scene brackets; they stay so the frame reads as on the device.
+void beginScene() {}
 void endScene() {}
 
 void clearTarget(Color color) { gpu::clear(true, color.argb, false, 0); }
