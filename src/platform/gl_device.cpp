@@ -231,6 +231,7 @@ void applyPointSize(float size) {
 // [SECTION] init
 
 bool initGpu() {
+    if (ready) return true;
     if (!SDL_GL_GetCurrentContext()) return false;
     if (!frameBufferObject()) return false;
     textures.clear();

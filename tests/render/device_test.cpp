@@ -151,3 +151,16 @@ TEST_F(Device, PresentedFrameStaysReadable) {
     // The frame keeps its pixels until the next clear.
     EXPECT_TRUE(awtest::pixelIs(400, 300, 255, 255, 0));
 }
+
+TEST_F(Device, DisplayModesComeFromTheDisplay) {
+    initRenderDevice(); // enumerates again; the device itself stays as it was
+    ASSERT_GE(renderDevice.modeCount, 1);
+    for (int i = 0; i < renderDevice.modeCount; ++i) {
+        const DisplayModeRecord& m = renderDevice.modes[i];
+        EXPECT_GT(m.width, 639);
+        EXPECT_NEAR(double(m.width) / m.height, 1.33, 0.01);
+        EXPECT_TRUE(m.bitsPerPixel == 32 || m.bitsPerPixel == 16);
+    }
+    std::printf("display modes: %d, first %d x %d x %d\n", renderDevice.modeCount, renderDevice.modes[0].width,
+                renderDevice.modes[0].height, renderDevice.modes[0].bitsPerPixel);
+}
