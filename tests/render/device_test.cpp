@@ -166,3 +166,12 @@ TEST_F(Device, DisplayModesComeFromTheDisplay) {
     std::printf("display modes: %d, first %d x %d x %d\n", renderDevice.modeCount, renderDevice.modes[0].width,
                 renderDevice.modes[0].height, renderDevice.modes[0].bitsPerPixel);
 }
+
+TEST(DeviceWithoutWindow, CreationFailureShowsTheInitialisationBox) {
+    if (windowIsOpen()) GTEST_SKIP() << "needs a process without a window (ctest runs each test alone)";
+    awtest::FatalHooks hooks;
+    EXPECT_FALSE(initRenderDevice());
+    EXPECT_EQ(awtest::lastBoxTitle(), "Initialization failed");
+    EXPECT_EQ(awtest::lastBoxText(), "Can't init Direct3D");
+    EXPECT_FALSE(renderDevice.created);
+}
