@@ -10,7 +10,7 @@ using sound_detail::state;
 
 namespace {
 
-void queueRequest(const char* name, int frequency, float volume) {
+void queueRequest(const char* name, int frequency, float volume, bool loop) {
     if (!name)
         return;
     SoundState& s = state();
@@ -33,7 +33,7 @@ void queueRequest(const char* name, int frequency, float volume) {
         SoundRequest& r = s.requests[s.writeIndex];
         r.state = kRequestPending;
         r.position = Vec3{0, 0, 0};
-        r.loop = false;
+        r.loop = loop;
         r.sample = sample.handle;
         r.frequency = frequency;
         r.volume = volume;
@@ -44,17 +44,21 @@ void queueRequest(const char* name, int frequency, float volume) {
 } // namespace
 
 void playEffect(const char* name) {
-    queueRequest(name, kAudioRate, -1.f);
+    queueRequest(name, kAudioRate, -1.f, false);
 }
 
 void playEffectAt(const char* name, int frequency) {
-    queueRequest(name, frequency, -1.f);
+    queueRequest(name, frequency, -1.f, false);
 }
 
 void playEffectVolume(const char* name, float volume) {
     if (!(volume >= 0))
         volume = 0;
-    queueRequest(name, kAudioRate, volume > 1 ? 1.f : volume);
+    queueRequest(name, kAudioRate, volume > 1 ? 1.f : volume, false);
+}
+
+void playEffectEx(const char* name, int frequency, float volume, bool loop) {
+    queueRequest(name, frequency, volume, loop);
 }
 
 void updateSound(float dtMs) {

@@ -80,6 +80,9 @@ void loadSounds(const std::string& dataDir, const LoadProgress& progress);
 void playEffect(const char* name);
 void playEffectAt(const char* name, int frequency);
 void playEffectVolume(const char* name, float volume);
+// Every parameter: rate in Hz, volume 0..1 (negative: full), looping. A looping
+// request keeps its ring entry until shutdown; the write index passes over it.
+void playEffectEx(const char* name, int frequency, float volume, bool loop);
 
 // Music and effects volumes, 0..100; stored and applied to the output.
 void applyVolumes(int musicVolume, int effectsVolume);

@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
         if (recipe.ambient)
             finish(s, 0.8f, 0.8f);
         else
-            finish(s, 0.001f, 0.02f);
+            finish(s, 0.005f, 0.02f);
         normaliseLevel(s, recipe.ambient ? kAmbientLevelDb : kEffectLevelDb, kPeakCeilingDb);
         std::vector<uint8_t> ogg = encodeVorbis(s, kVorbisQuality);
         if (ogg.empty() || !writeBytes(root / "Sounds" / recipe.name, ogg)) {
