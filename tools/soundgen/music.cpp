@@ -157,51 +157,55 @@ const std::vector<std::vector<int>> kRhythms = {
 };
 const std::vector<std::vector<int>> kEndings = {{8, 8}, {12, 4}, {4, 12}, {16}};
 
-// A melody grown from two rhythm motifs over the part's chords: strong beats
-// land on chord tones near the last note, the others move by step, and the
-// phrase comes home to a chord tone of the last bar.
+// A melody grown from two rhythm motifs over the part's chords. The phrase
+// follows an arch (rising to a peak in its third bar, then home); strong beats
+// take the chord tone nearest the arch, the others the nearest scale step, never
+// the same note three times running and never a leap wider than a sixth.
 std::vector<Note> growMelody(const PartDef& p, uint32_t seed) {
     Rng rng(seed);
     const std::vector<int>& motifA = kRhythms[rng.next() % kRhythms.size()];
     const std::vector<int>& motifB = kRhythms[rng.next() % kRhythms.size()];
     const std::vector<int>& ending = kEndings[rng.next() % kEndings.size()];
+    const float low = 3.f + (float)(rng.next() % 3);
+    const float peak = low + 4.f + (float)(rng.next() % 3);
     std::vector<Note> notes;
-    int step = 4 + (int)(rng.next() % 3);
-    int direction = rng.next() % 2 ? 1 : -1;
+    int prev = -100, prevPrev = -100;
     for (int bar = 0; bar < 4; ++bar) {
         const std::vector<int>& rhythm = bar == 3 ? ending : (bar == 1 ? motifB : motifA);
         int chord = p.chords[bar];
         int row = bar * kRowsPerBar;
         for (size_t k = 0; k < rhythm.size(); ++k) {
+            float x = (float)row / kRows;
+            // Arch: up to the peak at 60 % of the phrase, then down to the start.
+            float arch = x < 0.6f ? x / 0.6f : 1.f - (x - 0.6f) / 0.4f;
+            float target = low + (peak - low) * arch + rng.range(-1.2f, 1.2f);
             bool strong = (row % 8) == 0;
             bool last = bar == 3 && k + 1 == rhythm.size();
-            if (strong || last) {
-                // The nearest chord tone in the current direction.
-                int best = step;
-                for (int d = 0; d <= 3; ++d) {
-                    int up = step + direction * d;
-                    if (isChordStep(up, chord)) { best = up; break; }
-                    int other = step - direction * d;
-                    if (isChordStep(other, chord)) { best = other; break; }
+            int best = 0;
+            float bestCost = 1e9f;
+            for (int step = 0; step <= 13; ++step) {
+                if ((strong || last) && !isChordStep(step, chord))
+                    continue;
+                float cost = std::fabs(step - target);
+                if (prev > -100) {
+                    int leap = std::abs(step - prev);
+                    if (leap > 5)
+                        cost += 10;
+                    if (step == prev)
+                        cost += step == prevPrev ? 10 : 1.5f;
                 }
-                if (last) {
-                    // Home: the chord's root in the melody's range.
-                    best = chord;
-                    while (best < 3) best += 7;
-                    while (best > 10) best -= 7;
+                if (last && ((step - chord) % 7 + 7) % 7 != 0)
+                    cost += 3; // end on the chord's root when it lies near
+                if (cost < bestCost) {
+                    bestCost = cost;
+                    best = step;
                 }
-                step = best;
-            } else {
-                step += direction * (rng.next() % 4 == 0 ? 2 : 1);
             }
-            if (step > 11) { step = 11; direction = -1; }
-            if (step < 2) { step = 2; direction = 1; }
-            if (rng.next() % 5 == 0)
-                direction = -direction;
-            notes.push_back({row, rhythm[k], step, false});
+            notes.push_back({row, rhythm[k], best, false});
+            prevPrev = prev;
+            prev = best;
             row += rhythm[k];
         }
-        direction = bar % 2 ? -direction : direction;
     }
     return notes;
 }
@@ -256,10 +260,10 @@ struct PatternWriter {
             note(n.row, channel, stepToMidi(tune, n.step) + 12 * octave, instrument, volume);
             int end = n.row + n.length;
             bool legato = i + 1 < notes.size() && notes[i + 1].row == end && !notes[i + 1].rest;
-            // A breath before the next note keeps phrases clear.
+            // Long notes breathe before the next one; short ones run on.
             if (!legato && end < kRows)
                 keyOff(end, channel);
-            else if (legato && n.length >= 4)
+            else if (legato && n.length >= 6)
                 keyOff(end - 1, channel);
         }
     }
