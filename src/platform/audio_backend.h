@@ -19,7 +19,8 @@ using AudioSample = uint32_t;  // 0: no sample
 using AudioChannel = uint32_t; // 0: no channel
 
 // Opens the default output device and starts output; false (sound off, every
-// later call harmless) when there is no device.
+// later call harmless) when there is no device. True at once when the mixer
+// already runs, offline included.
 bool audioInit();
 // The mixer without a device: audioRender is then driven by the caller
 // (tests, offline rendering).

@@ -201,11 +201,16 @@ TEST(AudioDevice, TheDeviceCallbackMixesIntoTheOutput) {
     audioFree();
     TempDir dir;
     std::string file = dir.path + "/out.raw";
+    const char* driver = std::getenv("SDL_AUDIODRIVER");
+    std::string saved = driver ? driver : "";
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", file.c_str(), 1);
     setenv("SDL_DISKAUDIODELAY", "1", 1);
     bool opened = audioInit();
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    if (driver)
+        setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
+    else
+        unsetenv("SDL_AUDIODRIVER");
     ASSERT_TRUE(opened);
     std::vector<uint8_t> ogg = toneOgg(1000, 0.5f);
     AudioSample tone = audioSampleLoad(ogg.data(), ogg.size(), 1);
