@@ -63,7 +63,8 @@ void breakStep() {
             Cell& cell = board[r][c];
             Vec2 centre = cellCentre(r, c);
             cell.fig.hovered = 0;
-            cell.points = 0;
+            // points is not cleared here: a blast has already credited its
+            // cell for every cell it reached, and that must be paid below.
             // The figure goes before its lock or square is hit, so one step
             // can remove a figure and break the square under it.
             if (cell.removal > 0) {

@@ -76,6 +76,24 @@ TEST_F(Bonuses, BombInTheGroupGoesOffAtOnceAndChainsAnotherLater) {
     EXPECT_EQ(gs.chainCount, 1);
 }
 
+TEST_F(Bonuses, EveryCellABlastReachesPaysTheComboToTheBlastCell) {
+    gs.sameKindStreak = 2;
+    gs.lastClickedKind = 6;
+    place(5, 5, 6, kBomb);
+    place(5, 6, 6);
+    at(5, 7).ground = -1; // a hole: nothing there to reach
+    at(5, 7).fig.kind = -1;
+    clickAt(5, 6); // same kind again: the combo rises to 3
+    ASSERT_EQ(gs.sameKindStreak, 3);
+    tick(16);
+    // Eleven cells of the bomb's twelve hold figures; (5,6) was already marked.
+    EXPECT_EQ(at(5, 5).points, 10 * 3);
+    int scoreBefore = gs.score;
+    for (int i = 0; i < 20; ++i) tick(16);
+    // 12 figures at 40 each, plus the 30 the blast cell collected.
+    EXPECT_EQ(gs.score - scoreBefore, 12 * 40 + 30);
+}
+
 TEST_F(Bonuses, CooldownCoversARunningBlast) {
     place(5, 5, 6, kBomb);
     place(5, 6, 6);

@@ -240,7 +240,10 @@ int main(int argc, char** argv) {
                     if (size == 0) {
                         printMove(row, column, 0, kind);
                         pending = false;
-                        continue; // the next click may follow in this same frame
+                        // A listed click that did nothing lets the next one
+                        // follow in this same frame; the autoplayer always
+                        // lets time pass so it can never spin in place.
+                        if (!o.autoplay) continue;
                     }
                 }
             } else {
