@@ -116,8 +116,12 @@ float playOut(const Candidate& cand) {
     int locksBefore = locksLeft();
     int scoreBefore = gs.score;
     clickCell(cand.row, cand.column, nullptr);
+    // Only the board step: what the rest of the frame does (score count-up,
+    // displays, sounds) cannot change where the squares go.
     for (int i = 0; i < kLookFrames && !atRest(); ++i) {
-        frame(kLookDt);
+        boardStep(kLookDt);
+        animationTimeMs += kLookDt;
+        if (gs.refillActive) refillStep(kLookDt);
         for (auto& row : board)
             for (auto& cell : row) cell.fig.offset = {0, 0};
     }
@@ -143,7 +147,7 @@ float search(int depth, Candidate* choice) {
     save(saved[depth]);
     for (auto& cand : list) {
         float value = playOut(cand);
-        bool lost = playState.levelLost && !playState.levelWon;
+        bool lost = playState.mode == kPuzzle && gs.movesUsed >= gs.moveLimit;
         if (value < 1e6f) {
             if (lost) value -= 1e5f;
             else value += depth > 1 ? 0.7f * search(depth - 1, nullptr) : outlook();
