@@ -108,7 +108,9 @@ TEST_F(Bonuses, CooldownCoversARunningBlast) {
         for (auto& x : blasts)
             if (x.type > 0) b = &x;
         EXPECT_GE(gs.cooldown, b->duration - b->elapsed - 16) << frames;
-        if (gs.cooldown >= 0) EXPECT_EQ(heard.count("BreakFigure1.ogg"), 0) << frames;
+        if (gs.cooldown >= 0) {
+            EXPECT_EQ(heard.count("BreakFigure1.ogg"), 0) << frames;
+        }
         tick(16);
         ++frames;
     }
