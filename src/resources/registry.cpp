@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <string>
 #include <vector>
 
 namespace aw {
@@ -37,11 +38,13 @@ void removeEntry(int i) {
     std::memmove(&entries[i], &entries[i + 1], sizeof(entries[0]) * size_t(entryCount - i - 1));
     --entryCount;
     if (e->ownsData) {
-        const uint8_t* begin = e->data;
-        const uint8_t* end = e->data + e->size;
+        // Addresses compared as integers: the entries may point anywhere.
+        uintptr_t begin = reinterpret_cast<uintptr_t>(e->data);
+        uintptr_t end = begin + uintptr_t(e->size);
         for (int j = 0; j < entryCount;) {
             ResourceEntry* d = entries[j];
-            if (!d->ownsData && d->data >= begin && d->data <= end && d->data) {
+            uintptr_t at = reinterpret_cast<uintptr_t>(d->data);
+            if (!d->ownsData && d->data && at >= begin && at <= end) {
                 std::memmove(&entries[j], &entries[j + 1], sizeof(entries[0]) * size_t(entryCount - j - 1));
                 --entryCount;
                 delete d;
@@ -189,8 +192,20 @@ uint8_t* readResourceInto(const char* name, void* buffer, int bufferSize, int* o
     return out;
 }
 
+namespace {
+// The directory part may differ in case from the disk; the file name is kept
+// exactly, so "ann.trp" never overwrites "Ann.trp".
+std::string writeTarget(const char* name) {
+    std::string path = name;
+    size_t slash = path.find_last_of("/\\");
+    if (slash == std::string::npos || slash == 0) return path;
+    return resolvePath(path.substr(0, slash)) + "/" + path.substr(slash + 1);
+}
+} // namespace
+
 void writeFileOrDie(const char* name, const void* data, int size) {
-    if (!name || size < 0 || (size > 0 && !data) || !writeFileAtomic(resolvePath(name), data, size_t(size)))
+    if (!name || !name[0] || size < 0 || (size > 0 && !data) ||
+        !writeFileAtomic(writeTarget(name), data, size_t(size)))
         writingError(name);
 }
 
