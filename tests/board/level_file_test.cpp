@@ -1,6 +1,8 @@
 #include "board_fixture.h"
 
+#include "platform/message_box.h"
 #include "platform/paths.h"
+#include "resources/registry.h"
 
 #include <cstdio>
 #include <unistd.h>
@@ -203,6 +205,45 @@ TEST_F(LevelApply, ReadLevelGoesThroughTheLevelsDirectoryAndBack) {
     setLevelDataDirectory("");
     EXPECT_EQ(levelFileName(99), "pack1_100.lvl");
     EXPECT_FALSE(readLevelFile((dir / "missing.lvl").string(), 0));
+    fs::remove_all(dir);
+}
+
+struct FatalExit {
+    int code;
+};
+
+std::string lastBoxText;
+
+TEST_F(LevelApply, ScanReadsEveryLevelAndAMissingOneIsFatal) {
+    namespace fs = std::filesystem;
+    fs::path dir = fs::temp_directory_path() / ("aw_scan_" + std::to_string(::getpid()));
+    fs::create_directories(dir / "levels");
+    for (int i = 0; i < kLevelCount; ++i)
+        std::ofstream(dir / "levels" / levelFileName(i), std::ios::binary)
+            << "back=" << (i % 15 + 1) << "\r\nlevel=\r\n";
+    std::string before = currentDirectory();
+    setLevelDataDirectory(dir.string());
+    scanLevels();
+    for (int i = 0; i < kLevelCount; ++i) EXPECT_EQ(levelBackground(i), i % 15 + 1) << i;
+
+    fs::remove(dir / "levels" / levelFileName(40));
+    resetResources();
+    setMessageBoxHook([](const char*, const char* text) { lastBoxText = text; });
+    setExitHook([](int code) { throw FatalExit{code}; });
+    int code = 0;
+    try {
+        readLevel(40);
+    } catch (const FatalExit& e) {
+        code = e.code;
+    }
+    setExitHook(nullptr);
+    setMessageBoxHook(nullptr);
+    EXPECT_EQ(code, 1);
+    EXPECT_NE(lastBoxText.find("pack1_41.lvl"), std::string::npos) << lastBoxText;
+
+    setCurrentDirectory(before);
+    setLevelDataDirectory("");
+    resetResources();
     fs::remove_all(dir);
 }
 
