@@ -189,3 +189,28 @@ TEST(DataFiles, OptionalFilesHaveTheirExactSizes) {
     ASSERT_TRUE(dat);
     EXPECT_EQ(dat->size(), 516u);
 }
+
+TEST(DataFiles, ParticleEffectsAreCompleteAndReadable) {
+    if (!AW_DATA_HAS_EFFECTS) GTEST_SKIP() << "no particle effects in this build";
+    const DataSet& d = DataSet::instance();
+    for (const char* n : {"zep1", "refill1", "bomb1_1", "bomb1_2", "prototip", "krestbomb", "lightning", "score",
+                          "starefIQ", "levelover0", "bonus5IQ", "blik3", "blik4", "ef2", "flareIQ", "smokeIQ",
+                          "smolderingIQ", "bonusscore", "wowIQ", "map02", "trophyadd2", "map01", "defeat",
+                          "pointsIQ"})
+        EXPECT_TRUE(d.onDisk(std::string("effects/") + n + ".par")) << n;
+    size_t count = 0;
+    for (const auto& e : std::filesystem::directory_iterator(d.dataDir + "/effects")) {
+        if (e.path().extension() != ".par") continue;
+        ++count;
+        std::string s = asString(readBytes(e.path().string()));
+        for (const char* key : {"positiondev=", "speed=", "speeddev="})
+            EXPECT_NE(s.find(key), std::string::npos) << e.path() << " lacks " << key;
+        // Keys are found by substring: "rot=" must be met before "drot=" can shadow it.
+        size_t drot = s.find("drot=");
+        if (drot != std::string::npos) {
+            EXPECT_LT(s.find("rot="), drot) << e.path();
+        }
+        EXPECT_TRUE(s.ends_with("\r\n")) << e.path();
+    }
+    EXPECT_LE(count, 256u);
+}
