@@ -139,6 +139,7 @@ void readLevelText(std::string_view text, int levelIndex) {
 
 bool readLevel(int levelIndex) {
     std::string back = dataDirectory.empty() ? currentDirectory() : dataDirectory;
+    if (!back.empty() && back.back() != '/') back += '/';
     setCurrentDirectory(back + "levels");
     int size = 0;
     uint8_t* data = loadResource(levelFileName(levelIndex).c_str(), &size, true);
