@@ -3,6 +3,7 @@
 #include "app/frame_loop.h"
 #include "app/scene.h"
 #include "app/services.h"
+#include "app/window_proc.h"
 #include "app/shell_state.h"
 #include "core/fast_sqrt.h"
 #include "platform/clock.h"
@@ -18,9 +19,9 @@ namespace {
 
 void showWindowNow() {
     raiseWindow();
-    // Showing a window activates it; offscreen and bare X servers send no
-    // focus event, so the activation is posted like the window system would.
-    postMessage({Msg::Activate, 1, 0, 0});
+    // Showing a window activates it before any scene exists; offscreen and
+    // bare X servers send no focus event, so the shell activates it itself.
+    windowProc({Msg::Activate, 1, 0, 0});
 }
 
 void shutdownApplication() {

@@ -12,6 +12,9 @@ void windowProc(const WindowMessage& m) {
     switch (m.msg) {
     case Msg::Size: deviceUpdateProjection(); break;
     case Msg::Activate:
+        // Only changes count: a window system may report focus again for the
+        // window that already has it, and that is no return to the game.
+        if (bool(m.wParam) == bool(shell.appActive)) break;
         if (m.wParam) {
             audioResume();
             shell.appActive = 1;
