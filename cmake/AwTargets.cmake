@@ -28,9 +28,16 @@ function(aw_add_test_suite name)
   target_compile_options(test_${name} PRIVATE ${AW_WARNINGS})
   target_include_directories(test_${name} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(test_${name} PRIVATE ${ARG_LIBS} GTest::gtest_main)
+  # gtest_discover_tests passes PROPERTIES on as key/value pairs, so each
+  # variable needs an ENVIRONMENT key of its own (a ';' list would keep only
+  # the first).
+  set(env SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-home
+          XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/test-run AW_SOURCE_DIR=${CMAKE_SOURCE_DIR}
+          AW_BUILD_DIR=${CMAKE_BINARY_DIR})
+  string(REPLACE ";" ";ENVIRONMENT;" env "${env}")
+  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/test-home ${CMAKE_BINARY_DIR}/test-run)
   gtest_discover_tests(test_${name}
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
-    PROPERTIES ENVIRONMENT
-      "SDL_VIDEODRIVER=offscreen;SDL_AUDIODRIVER=dummy;XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-home;AW_SOURCE_DIR=${CMAKE_SOURCE_DIR};AW_BUILD_DIR=${CMAKE_BINARY_DIR}"
+    PROPERTIES ENVIRONMENT ${env}
     DISCOVERY_TIMEOUT 60)
 endfunction()

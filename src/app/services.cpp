@@ -1,16 +1,15 @@
 // The services of the shell. Until the device, player-file, audio and scene
 // subsystems are wired in, each does the least the shell needs to run: the
-// device clears and presents the frame, the settings give the window mode.
+// device clears and presents the frame.
 #include "app/services.h"
 
 #include "app/scene.h"
 #include "app/shell_state.h"
-#include "platform/files.h"
+#include "persistence/player_files.h"
+#include "persistence/player_paths.h"
+#include "persistence/settings.h"
 #include "platform/frame_buffer.h"
-#include "platform/paths.h"
-
-#include <cstring>
-#include <vector>
+#include "resources/text_table.h"
 
 namespace aw {
 
@@ -25,23 +24,18 @@ void devicePresent() { presentFrameBuffer(); }
 void drawDiagnostics(const char*) {}
 
 void readSettingsBeforeWindow() {
-    // Full screen unless the settings file says otherwise (offset 40).
-    std::vector<uint8_t> bytes;
-    shell.fullScreen = 1;
-    if (readFile(playerDirectory() + "/settings/settings.dat", bytes) && bytes.size() >= 44) {
-        int32_t v;
-        std::memcpy(&v, bytes.data() + 40, 4);
-        shell.fullScreen = v != 0;
-    }
+    setDataDirectory(shell.dataDirectory);
+    readSettings();
+    shell.fullScreen = settings().fullScreen;
 }
 
-void writePlayerFilesAtExit() {}
-bool customCursorEnabled() { return false; }
+void writePlayerFilesAtExit() { writePlayerFiles(); }
+bool customCursorEnabled() { return settings().customCursor != 0; }
 void audioResume() {}
 void audioPause() {}
 void audioShutdown() {}
 void saveGameInProgress() {}
-void freeTexts() {}
+void freeTexts() { freeTextTable(); }
 
 namespace {
 class StartupScene : public Scene {};
