@@ -1,0 +1,177 @@
+// A shallow search: the most promising groups are played out on the live
+// records (saved and restored around each try) until the board rests, then
+// the most promising groups of the new board likewise; a line is judged by
+// the squares and locks it breaks and by the groups it leaves.
+#include "autoplay.h"
+
+#include "recorder.h"
+#include "run.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace aw::sim {
+namespace {
+
+constexpr int kDepth = 2;          // clicks looked ahead
+constexpr size_t kTriedFirst = 8;  // groups played out for the click to make
+constexpr size_t kTriedNext = 4;   // and for each of those, for the click after
+constexpr float kLookDt = 40;      // coarse frames are enough to see the outcome
+constexpr int kLookFrames = 600;
+
+struct Candidate {
+    int row = 0, column = 0;
+    float value = 0;
+};
+
+constexpr int kRayStep[8][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}, {1, 1}, {-1, 1}, {1, -1}, {-1, -1}};
+constexpr int kBombCells[12][2] = {{0, 1}, {0, 2}, {0, -1}, {0, -2}, {-1, -1}, {-1, 0},
+                                   {-1, 1}, {1, -1}, {1, 0}, {1, 1}, {-2, 0}, {2, 0}};
+
+int groundAt(int r, int c) { return isCell(r, c) && board[r][c].ground > 0 ? board[r][c].ground : 0; }
+
+// Square levels a bonus going off at (r, c) would reach.
+int reach(int r, int c, int bonus) {
+    int n = groundAt(r, c);
+    switch (bonus) {
+    case kBomb:
+        for (auto& d : kBombCells) n += groundAt(r + d[0], c + d[1]);
+        break;
+    case kThunder: {
+        int kind = board[r][c].fig.kind;
+        for (int rr = 0; rr < kRows; ++rr)
+            for (int cc = 0; cc < kColumns; ++cc)
+                if (hasFigure(rr, cc) && board[rr][cc].fig.kind == kind) n += groundAt(rr, cc) > 0;
+        break;
+    }
+    default:
+        for (int k = 0; k < 8; ++k) {
+            bool straight = k < 4;
+            if (straight && bonus == kDiagonalBomb) continue;
+            if (!straight && bonus == kCrossBomb) continue;
+            for (int i = 1; i <= 11; ++i) n += groundAt(r + kRayStep[k][0] * i, c + kRayStep[k][1] * i) > 0;
+        }
+        break;
+    }
+    return n;
+}
+
+// What a group is worth without playing it: the squares and locks it hits,
+// what the bonuses it sets off reach, and what a bonus it earns could reach.
+std::vector<Candidate> candidates() {
+    std::vector<Candidate> out;
+    if (!labelGroups()) return out;
+    out.resize(size_t(gs.groupCount));
+    std::vector<int> sizes(size_t(gs.groupCount), 0);
+    for (const auto& row : board)
+        for (const auto& cell : row)
+            if (cell.groupId >= 0) ++sizes[size_t(cell.groupId)];
+    std::vector<int> bestReach(size_t(gs.groupCount), -1);
+    for (int r = 0; r < kRows; ++r)
+        for (int c = 0; c < kColumns; ++c) {
+            const Cell& cell = board[r][c];
+            if (cell.groupId < 0) continue;
+            size_t g = size_t(cell.groupId);
+            Candidate& cand = out[g];
+            if (cell.lock) cand.value += 30;
+            else if (cell.ground > 0) cand.value += 100;
+            if (cell.fig.bonus > 0) cand.value += 80.0f * float(reach(r, c, cell.fig.bonus)) + 20;
+            // The clicked figure stays behind as an earned bonus: put it
+            // where its blast will reach the most squares.
+            int earned = sizes[g] >= 8 ? kSuperBomb : sizes[g] >= 5 ? kBomb : 0;
+            int here = earned ? reach(r, c, earned) : (cell.ground > 0 ? 0 : 1);
+            if (here > bestReach[g]) {
+                bestReach[g] = here;
+                cand.row = r;
+                cand.column = c;
+            }
+        }
+    for (size_t g = 0; g < out.size(); ++g) {
+        int n = sizes[g];
+        if (n >= 5) out[g].value += 40.0f * float(bestReach[g]) + 30;
+        out[g].value += float(n);
+    }
+    return out;
+}
+
+// How promising a board is for the next click.
+float outlook() {
+    float first = 0, second = 0;
+    for (const auto& c : candidates()) {
+        if (c.value > first) {
+            second = first;
+            first = c.value;
+        } else if (c.value > second) {
+            second = c.value;
+        }
+    }
+    return 0.5f * first + 0.25f * second;
+}
+
+// Plays the click out on the live records. Figures arrive at once in every
+// frame, so a fall costs one frame per row instead of a dozen; what lands
+// where is unchanged.
+float playOut(const Candidate& cand) {
+    int squaresBefore = squaresLeft();
+    int locksBefore = locksLeft();
+    int scoreBefore = gs.score;
+    clickCell(cand.row, cand.column, nullptr);
+    for (int i = 0; i < kLookFrames && !atRest(); ++i) {
+        frame(kLookDt);
+        for (auto& row : board)
+            for (auto& cell : row) cell.fig.offset = {0, 0};
+    }
+    if (playState.levelWon || squaresLeft() == 0) return 1e6f;
+    float value = float(squaresBefore - squaresLeft()) * 100.0f + float(locksBefore - locksLeft()) * 30.0f;
+    value += float(gs.score - scoreBefore) * 0.002f;
+    return value;
+}
+
+std::vector<Candidate> bestFirst(size_t keep) {
+    std::vector<Candidate> list = candidates();
+    std::stable_sort(list.begin(), list.end(), [](const Candidate& a, const Candidate& b) { return a.value > b.value; });
+    if (list.size() > keep) list.resize(keep);
+    return list;
+}
+
+// The value of the best line of play from here, depth clicks deep.
+float search(int depth, Candidate* choice) {
+    static Snapshot saved[kDepth + 1]; // large; kept out of the stack
+    std::vector<Candidate> list = bestFirst(depth == kDepth ? kTriedFirst : kTriedNext);
+    if (list.empty()) return 0;
+    float best = -1e30f;
+    save(saved[depth]);
+    for (auto& cand : list) {
+        float value = playOut(cand);
+        bool lost = playState.levelLost && !playState.levelWon;
+        if (value < 1e6f) {
+            if (lost) value -= 1e5f;
+            else value += depth > 1 ? 0.7f * search(depth - 1, nullptr) : outlook();
+        }
+        restore(saved[depth]);
+        if (value > best) {
+            best = value;
+            if (choice) *choice = cand;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+bool chooseClick(int* row, int* column) {
+    std::vector<Candidate> list = bestFirst(kTriedFirst);
+    if (list.empty()) return false;
+    Candidate choice = list[0];
+    if (list.size() > 1) {
+        BoardOutward wired = boardOutward;
+        installSilence();
+        search(kDepth, &choice);
+        boardOutward = wired;
+    }
+    *row = choice.row;
+    *column = choice.column;
+    return true;
+}
+
+} // namespace aw::sim
