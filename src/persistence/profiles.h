@@ -5,6 +5,7 @@
 // Lifetime: the run; read once by the start-up load, then the in-memory
 // table is the truth and is written whole at each save.
 #pragma once
+#include "core/game_constants.h"
 #include <cstdint>
 
 namespace aw {
@@ -12,7 +13,6 @@ namespace aw {
 constexpr int kMaxProfiles = 8;
 constexpr int kProfileRecordSize = 128;
 constexpr int kProfileNameSize = 32;
-constexpr int kModeCount = 3; // adventure, timeless, puzzle, in that order
 constexpr int kTutorialFlagCount = 13;
 
 struct Profile {

@@ -4,13 +4,13 @@
 //
 // Lifetime: the run; read once by the start-up load, written whole at saves.
 #pragma once
+#include "core/game_constants.h"
 #include <cstdint>
 
 #include "persistence/profiles.h"
 
 namespace aw {
 
-constexpr int kLevelCount = 129;
 constexpr int kRecordNameSize = 20;
 constexpr int kLevelRecordSize = 96;
 constexpr int kRecordsFileSize = kModeCount * kLevelCount * kLevelRecordSize; // 37,152
