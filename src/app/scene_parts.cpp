@@ -1,5 +1,9 @@
 #include "app/scene_parts.h"
 
+#include "app/shell_state.h"
+#include "audio/sound_system.h"
+#include "persistence/settings.h"
+
 namespace aw {
 
 bool openScreenByName(const char*) { return false; }
@@ -17,7 +21,7 @@ void advanceSharedTimers() {}
 void drawCustomCursor() {}
 void updateAndDrawParticles() {}
 void drawMenuBackground(int) {}
-void updateMusic() {}
+void updateMusic() { updateSound(shell.clock.frameDeltaMs); }
 
 void advanceGame() {}
 void drawGameplayScreen() {}
@@ -41,5 +45,5 @@ void trophyRoomMouseMove() {}
 
 namespace aw {
 void startSceneTransition(float, const char*) {}
-bool customCursorOn() { return false; }
+bool customCursorOn() { return settings().customCursor != 0; }
 } // namespace aw

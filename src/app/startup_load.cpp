@@ -39,7 +39,8 @@ void runStartupLoad() {
 
     // The game data: audio with every sample and the music, the font, and
     // the 129 levels for their background numbers.
-    if (startSound()) loadSounds(onFileLoaded);
+    startSound(); // without an audio device the game goes on silently
+    loadSounds(shell.dataDirectory, [](long long bytes) { onFileLoaded(int(bytes)); });
     setCurrentDirectory(shell.dataDirectory);
     loadFont("font", 1.0f, 1.0f);
     scanLevels();

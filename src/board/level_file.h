@@ -2,6 +2,7 @@
 // scan for the background table, and the limits derived after the fill.
 #pragma once
 #include "board/board_state.h"
+#include "core/game_constants.h"
 
 #include <cstdint>
 #include <string>
@@ -9,7 +10,7 @@
 
 namespace aw {
 
-constexpr int kLevelCount = 129;
+
 
 // What one level text says, before it is applied to the board.
 struct LevelLayout {
