@@ -249,6 +249,37 @@ bool landscapeSheet(const std::vector<Sink::Entry>& pictures, const std::string&
     return savePng(sheet, path);
 }
 
+// [SECTION] atlases at full size, with their cell grids
+
+bool atlasSheet(const std::vector<Sink::Entry>& pictures, const std::string& path) {
+    const char* names[] = {"_a_menutex.jpg", "_a_baloon.jpg", "exploanim.tga"};
+    Canvas sheet(256 + 256 + 512 + 64, 560);
+    cairo_t* cr = sheet.cr();
+    cairo_set_source_rgb(cr, 0.3, 0.22, 0.14);
+    cairo_paint(cr);
+    double x = 16;
+    for (const char* n : names) {
+        const Image* img = find(pictures, n);
+        if (!img) continue;
+        checkerboard(cr, x, 30, img->w, img->h);
+        drawFit(cr, *img, x, 30, img->w, img->h);
+        cairo_set_source_rgba(cr, 1, 1, 1, 0.25);
+        cairo_set_line_width(cr, 1);
+        for (int gx = 0; gx <= img->w; gx += 64) {
+            cairo_move_to(cr, x + gx + 0.5, 30);
+            cairo_line_to(cr, x + gx + 0.5, 30 + img->h);
+        }
+        for (int gy = 0; gy <= img->h; gy += 64) {
+            cairo_move_to(cr, x, 30 + gy + 0.5);
+            cairo_line_to(cr, x + img->w, 30 + gy + 0.5);
+        }
+        cairo_stroke(cr);
+        label(cr, n, x + img->w / 2.0, 20, 12);
+        x += img->w + 16;
+    }
+    return savePng(sheet, path);
+}
+
 }  // namespace
 
 bool writeDocs(const std::vector<Sink::Entry>& pictures, const std::string& dir) {
@@ -259,6 +290,7 @@ bool writeDocs(const std::vector<Sink::Entry>& pictures, const std::string& dir)
     ok = figureSheet(pictures, dir + "/figures-grey.png", true) && ok;
     ok = screenshot(pictures, dir + "/board-screenshot.png") && ok;
     ok = landscapeSheet(pictures, dir + "/landscapes.png") && ok;
+    ok = atlasSheet(pictures, dir + "/atlases.png") && ok;
     return ok;
 }
 

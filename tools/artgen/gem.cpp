@@ -190,7 +190,7 @@ void drawGem(cairo_t* cr, const std::vector<Pt>& outline, const GemPose& pose, c
             cairo_close_path(cr);
             setColor(cr, c);
             cairo_fill_preserve(cr);
-            cairo_set_line_width(cr, 0.6);
+            cairo_set_line_width(cr, style.outline * 0.375);
             cairo_stroke(cr);
         }
     }
@@ -207,7 +207,7 @@ void drawGem(cairo_t* cr, const std::vector<Pt>& outline, const GemPose& pose, c
             cairo_line_to(cr, outer[j].x, outer[j].y);
             cairo_close_path(cr);
             cairo_fill_preserve(cr);
-            cairo_set_line_width(cr, 0.6);
+            cairo_set_line_width(cr, style.outline * 0.375);
             cairo_stroke(cr);
         }
     } else {

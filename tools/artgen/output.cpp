@@ -68,7 +68,7 @@ bool writeBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
 }
 
 void Sink::put(const std::string& path, const Image& img, Format format) {
-    std::vector<uint8_t> bytes = encode(img, format);
+    std::vector<uint8_t> bytes = img.w > 0 ? encode(img, format) : std::vector<uint8_t>{};
     bool ok = !bytes.empty() && writeBytes(outDir_ + "/" + path, bytes);
     std::lock_guard<std::mutex> lock(mutex_);
     if (!ok) {
@@ -77,6 +77,15 @@ void Sink::put(const std::string& path, const Image& img, Format format) {
     }
     ++count_;
     if (keep_) kept_.push_back({path, img});
+}
+
+void Sink::putBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+    bool ok = writeBytes(outDir_ + "/" + path, bytes);
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!ok) {
+        std::fprintf(stderr, "amberwick-art: cannot write %s/%s\n", outDir_.c_str(), path.c_str());
+        failed_ = true;
+    }
 }
 
 std::vector<Sink::Entry> Sink::entries() const {

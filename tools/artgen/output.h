@@ -33,6 +33,9 @@ public:
     // path uses '/' and is relative to the Data directory.
     void put(const std::string& path, const Image& img, Format format);
 
+    // A data file that belongs with a picture (the map's path file).
+    void putBytes(const std::string& path, const std::vector<uint8_t>& bytes);
+
     struct Entry {
         std::string path;
         Image image;
