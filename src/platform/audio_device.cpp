@@ -73,16 +73,9 @@ void audioFree() {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
     MixerShared& s = shared();
-    void* pending = nullptr;
     {
+        // A module loaded but never taken by the mixer is freed with the rest.
         std::lock_guard<std::mutex> guard(s.lock);
-        pending = s.music.pendingModule;
-        s.music.pendingModule = nullptr;
-    }
-    if (pending) {
-        // Hand it to the music side so it is freed with the rest.
-        std::lock_guard<std::mutex> guard(s.lock);
-        s.music.pendingModule = pending;
         musicTakeRequests(s.music);
     }
     musicRelease();

@@ -60,6 +60,8 @@ MixerShared& shared();
 // Music side of the mixer (audio_music.cpp). Called by audioRender only.
 // Takes the pending module and order; call with the lock held.
 void musicTakeRequests(MusicShared& music);
+// Puts the taken module and order into effect; without the lock.
+void musicApplyRequests();
 // Adds the music into mix with a gain ramp from gain0 to gain1; returns the
 // order now playing (-1 when there is no music).
 int musicMixInto(float* mix, int frames, float gain0, float gain1);

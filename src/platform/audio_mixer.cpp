@@ -105,6 +105,7 @@ void audioRender(float* out, int frames) {
         effectsGain = s.effectsGlobal / 100.f;
         musicGain = s.music.amplify / 50.f * (s.music.volume / 100.f) * (s.musicGlobal / 100.f);
     }
+    musicApplyRequests();
     if (paused)
         return;
 

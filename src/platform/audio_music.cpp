@@ -24,6 +24,7 @@ float chunk[2 * kChunk];
 
 void musicTakeRequests(MusicShared& music) {
     if (music.pendingModule) {
+        delete takenModule; // superseded before the mixer got to it
         takenModule = static_cast<openmpt::module*>(music.pendingModule);
         music.pendingModule = nullptr;
     }
@@ -33,7 +34,7 @@ void musicTakeRequests(MusicShared& music) {
     }
 }
 
-int musicMixInto(float* mix, int frames, float gain0, float gain1) {
+void musicApplyRequests() {
     if (takenModule) {
         delete module;
         module = takenModule;
@@ -48,6 +49,9 @@ int musicMixInto(float* mix, int frames, float gain0, float gain1) {
         }
         takenOrder = -1;
     }
+}
+
+int musicMixInto(float* mix, int frames, float gain0, float gain1) {
     if (!module || !playing)
         return -1;
     int done = 0;

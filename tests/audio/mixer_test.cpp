@@ -112,6 +112,16 @@ TEST_F(Mixer, PausedOutputIsSilentAndNothingAdvances) {
     EXPECT_GT(rms(render(2205)), 0.1) << "the sound resumes where it paused";
 }
 
+TEST_F(Mixer, MusicStartedWhilePausedBeginsOnResume) {
+    audioPause();
+    ASSERT_TRUE(loadMusic());
+    audioMusicPlay(89);
+    EXPECT_EQ(rms(render(22050)), 0);
+    audioStart();
+    EXPECT_GT(rms(render(44100)), 0.005);
+    EXPECT_EQ(audioMusicOrder(), 89);
+}
+
 TEST_F(Mixer, ASampleRefusesPlaybacksBeyondItsLimit) {
     AudioSample tone = loadTone(600, 0.05f, 2);
     EXPECT_NE(audioSamplePlay(tone, 44100, -1, false), 0u);

@@ -86,7 +86,7 @@ XmInstrument pad() {
     in.envelope.points = {{0, 0}, {16, 64}, {60, 56}};
     in.envelope.sustain = 2;
     in.fadeout = 500;
-    in.volume = 40;
+    in.volume = 30;
     return in;
 }
 

@@ -424,7 +424,7 @@ XmModule composeMusic() {
             w.chords(p, strength);
             w.bass(p, strength);
             if (part != 'I') {
-                w.melody(lead, kLead, tune.lead, 0, 46 + 4 * strength);
+                w.melody(lead, kLead, tune.lead, 0, 50 + 4 * strength);
             }
             if (part == 'I' || strength >= 1)
                 w.arpeggio(p, strength);
