@@ -13,8 +13,6 @@
 namespace aw {
 
 RenderDevice renderDevice;
-int renderWidth = kFrameWidth, renderHeight = kFrameHeight;
-bool fullScreen = false;
 
 namespace {
 
@@ -66,8 +64,16 @@ void buildModeTable(const ReportedMode* reported, int count) {
     }
 }
 
+void setDisplayRequest(int width, int height, bool fullScreen) {
+    renderDevice.renderWidth = width;
+    renderDevice.renderHeight = height;
+    renderDevice.fullScreen = fullScreen;
+    renderDevice.colorDepthPreference = fullScreen ? 0 : 1;
+}
+
 void selectMode() {
     RenderDevice& d = renderDevice;
+    const int renderWidth = d.renderWidth, renderHeight = d.renderHeight;
     for (int i = 0; i < d.resolutionCount; ++i)
         if (d.resolutions[i].width == renderWidth && d.resolutions[i].height == renderHeight) {
             d.resolutionIndex = i;
@@ -84,7 +90,7 @@ void selectMode() {
     }
     // Windowed, the frame takes the desktop's format whatever the table says.
     gpu::DisplayMode desk;
-    if (!fullScreen && gpu::desktopDisplayMode(desk))
+    if (!d.fullScreen && gpu::desktopDisplayMode(desk))
         d.currentMode.displayFormat = desk.bitsPerPixel == 16 ? PixelFormat::R5G6B5 : PixelFormat::X8R8G8B8;
 }
 
@@ -132,7 +138,7 @@ void resetDevice() {
 
 void requestModeChange() {
     RenderDevice& d = renderDevice;
-    d.colorDepthPreference = fullScreen ? 0 : 1;
+    d.colorDepthPreference = d.fullScreen ? 0 : 1;
     selectMode();
     d.modeChangeRequested = true;
 }
@@ -151,7 +157,7 @@ void presentFrame() {
     if (d.modeChangeRequested) {
         resetDevice();
         d.modeChangeRequested = false;
-        setWindowFullScreen(fullScreen);
+        setWindowFullScreen(d.fullScreen);
     }
 }
 
@@ -160,9 +166,6 @@ void resetRenderDevice() {
     renderDevice = RenderDevice{};
     renderDevice.created = created;
     targetsLost = nullptr;
-    renderWidth = kFrameWidth;
-    renderHeight = kFrameHeight;
-    fullScreen = false;
 }
 
 void setGamma(float value) {

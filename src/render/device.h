@@ -61,6 +61,9 @@ struct RenderDevice {
     bool created = false;
     Matrix perspectiveMatrix = Matrix::identity(); // the shared perspective projection
     Matrix viewMatrix = Matrix::identity();        // the shared view matrix, set by the scenes
+    // What the shell asks for (its settings): the client size and the mode.
+    int renderWidth = 800, renderHeight = 600;
+    bool fullScreen = false;
     float gamma = 0.5f;                            // 0.5 is neutral
     bool gammaDirty = false;
     uint16_t gammaRamp[256] = {}; // the ramp last applied
@@ -68,15 +71,16 @@ struct RenderDevice {
 
 extern RenderDevice renderDevice;
 
-// The window's client size and mode, set by the shell from the settings.
-extern int renderWidth, renderHeight;
-extern bool fullScreen;
+// The shell's client size and mode, before initRenderDevice() and before
+// every requestModeChange(); also sets the preferred depth (32 bits windowed,
+// 16 full-screen).
+void setDisplayRequest(int width, int height, bool fullScreen);
 
 // Builds the table from the display's modes: 4:3 modes of at least 640 x 480
 // in 32 or 16 bits, one record per size and depth (refresh rates collapse into
 // the first). A display that reports none gets one 800 x 600 record.
 void buildModeTable(const ReportedMode* reported, int count);
-// Picks currentMode for renderWidth x renderHeight at the preferred depth.
+// Picks currentMode for the requested size at the preferred depth.
 void selectMode();
 
 // After openWindow(). On failure the "Can't init Direct3D" box, then false.
@@ -87,7 +91,7 @@ void releaseRenderDevice();
 void resetDevice();
 using RenderTargetsLostHandler = void (*)();
 void setRenderTargetsLostHandler(RenderTargetsLostHandler handler);
-// Windowed or full-screen (fullScreen) takes effect at the next presentFrame().
+// Windowed or full-screen (renderDevice.fullScreen) takes effect at the next presentFrame().
 void requestModeChange();
 void presentFrame();
 // Tests: forget the device record (the window stays open).

@@ -44,7 +44,9 @@ TEST_F(Device, ModeTableKeepsFourByThreeModesOncePerSizeAndDepth) {
 TEST_F(Device, FullScreenTakesThe16BitModeAndFallsBackToTheFirstRecord) {
     const ReportedMode reported[] = {{1024, 768, 32}, {800, 600, 32}, {800, 600, 16}};
     buildModeTable(reported, 3);
-    fullScreen = true;
+    setDisplayRequest(800, 600, true);
+    EXPECT_EQ(renderDevice.colorDepthPreference, 0);
+    renderDevice.colorDepthPreference = 1; // the request sets it again
     requestModeChange();
     EXPECT_EQ(renderDevice.colorDepthPreference, 0);
     EXPECT_EQ(renderDevice.currentMode.bitsPerPixel, 16);
@@ -57,7 +59,7 @@ TEST_F(Device, FullScreenTakesThe16BitModeAndFallsBackToTheFirstRecord) {
     selectMode();
     EXPECT_EQ(renderDevice.currentMode.width, 1024); // record 0
 
-    fullScreen = false;
+    renderDevice.fullScreen = false;
     requestModeChange();
     EXPECT_EQ(renderDevice.colorDepthPreference, 1);
     EXPECT_EQ(renderDevice.currentMode.width, 800);

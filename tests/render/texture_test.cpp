@@ -245,7 +245,7 @@ TEST_F(Textures, RenderTargetsSurviveAReset) {
     textureManager.recreateRenderTargets();
     EXPECT_NE(rt->texture, 0u);
 
-    fullScreen = false;
+    renderDevice.fullScreen = false;
     requestModeChange();
     EXPECT_TRUE(renderDevice.modeChangeRequested);
     EXPECT_EQ(lost, 0); // not before the next present
