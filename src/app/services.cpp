@@ -20,9 +20,7 @@
 namespace aw {
 
 bool deviceInit() {
-    renderWidth = shell.renderWidth;
-    renderHeight = shell.renderHeight;
-    fullScreen = shell.fullScreen != 0;
+    setDisplayRequest(shell.renderWidth, shell.renderHeight, shell.fullScreen != 0);
     return initRenderDevice();
 }
 void deviceRelease() { releaseRenderDevice(); }
