@@ -1,0 +1,216 @@
+#include "board/falling.h"
+
+#include "board/board_state.h"
+#include "board/geometry.h"
+#include "board/groups.h"
+#include "board/outward.h"
+#include "board/play_state.h"
+#include "core/random.h"
+
+#include <cmath>
+
+namespace aw {
+namespace {
+
+// A layout that can never hold a group would refill forever; after this many
+// fills the board is played as it is and the no-moves refill takes over.
+constexpr int kMaxFillAttempts = 200;
+int lastFillAttempts = 0;
+
+bool emptyCell(int r, int c) { return isCell(r, c) && board[r][c].fig.kind < 0; }
+bool freeFigure(int r, int c) { return hasFigure(r, c) && board[r][c].lock == 0; }
+bool atRest(int r, int c) { return board[r][c].fig.offset == Vec2{0, 0}; }
+
+// The figure record travels; ground, lock and working fields stay.
+void moveFigure(int fromR, int fromC, int toR, int toC) {
+    board[toR][toC].fig = board[fromR][fromC].fig;
+    board[fromR][fromC].fig.kind = -1;
+    board[fromR][fromC].fig.bonus = 0;
+    board[fromR][fromC].fig.nextBonus = 0;
+    board[fromR][fromC].fig.offset = {0, 0};
+    board[fromR][fromC].fig.refilling = 0;
+}
+
+// The first cell (rows 10 to 1, left to right) that a diagonal slide can
+// fill, taking from the upper right before the upper left.
+bool diagonalSlide(bool needRest) {
+    for (int r = kRows - 1; r >= 1; --r)
+        for (int c = 0; c < kColumns; ++c) {
+            if (!emptyCell(r, c)) continue;
+            int from = -1;
+            if (c < kColumns - 1 && freeFigure(r - 1, c + 1) && (!needRest || atRest(r - 1, c + 1))) from = c + 1;
+            else if (c > 0 && freeFigure(r - 1, c - 1) && (!needRest || atRest(r - 1, c - 1))) from = c - 1;
+            if (from < 0) continue;
+            moveFigure(r - 1, from, r, c);
+            board[r][c].fig.offset = cellCentre(r - 1, from) - cellCentre(r, c);
+            board[r][c].fig.diagonal = 1;
+            return true;
+        }
+    return false;
+}
+
+// Can a figure resting at (r, c) still drop somewhere below it?
+bool canFallFurther(int r, int c) {
+    for (int rr = r; rr <= kRows - 2; ++rr) {
+        if (emptyCell(rr + 1, c)) return true;
+        if (c < kColumns - 1 && emptyCell(rr + 1, c + 1)) return true;
+        if (c > 0 && emptyCell(rr + 1, c - 1)) return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void spawnFigure(int row, int column) {
+    Figure& f = board[row][column].fig;
+    f.kind = gs.figureCount > 0 ? random(gs.figureCount) : 0;
+    f.offset = cellCentre(row - 1, column) - cellCentre(row, column);
+    f.bonus = 0;
+    f.nextBonus = 0;
+    f.refilling = 0;
+    f.diagonal = 0;
+    if (row == kRows - 1) {
+        f.fallSpeed = 0;
+        return;
+    }
+    // Keep pace with the figures falling below.
+    f.fallSpeed = board[row + 1][column].fig.fallSpeed;
+    if (column < kColumns - 1) {
+        const Figure& br = board[row + 1][column + 1].fig;
+        if (br.diagonal && br.fallSpeed > f.fallSpeed) f.fallSpeed = br.fallSpeed;
+    }
+    if (column > 0) {
+        const Figure& bl = board[row + 1][column - 1].fig;
+        if (bl.diagonal && bl.fallSpeed > f.fallSpeed) f.fallSpeed = bl.fallSpeed;
+    }
+}
+
+bool isSettled() {
+    for (int r = 0; r < kRows; ++r)
+        for (int c = 0; c < kColumns; ++c) {
+            const Cell& cell = board[r][c];
+            if (!(cell.fig.offset == Vec2{0, 0}) || cell.fig.refilling) return false;
+            if (r == kRows - 1 || !freeFigure(r, c)) continue;
+            if (emptyCell(r + 1, c)) return false;
+            if (c > 0 && emptyCell(r + 1, c - 1)) return false;
+            if (c < kColumns - 1 && emptyCell(r + 1, c + 1)) return false;
+        }
+    return true;
+}
+
+bool straightFallPossible() {
+    for (int r = 0; r < kRows - 1; ++r)
+        for (int c = 0; c < kColumns; ++c)
+            if (freeFigure(r, c) && emptyCell(r + 1, c)) return true;
+    return false;
+}
+
+void fallStep() {
+    for (int r = kRows - 2; r >= 0; --r)
+        for (int c = 0; c < kColumns; ++c) {
+            if (!freeFigure(r, c) || !atRest(r, c) || !emptyCell(r + 1, c)) continue;
+            moveFigure(r, c, r + 1, c);
+            board[r + 1][c].fig.offset = {0, kCellPitch};
+            board[r + 1][c].fig.diagonal = 0;
+        }
+
+    for (int r = 0; r < kRows; ++r)
+        for (int c = 0; c < kColumns; ++c)
+            if (emptyCell(r, c) && (r == 0 || board[r - 1][c].ground == -1)) spawnFigure(r, c);
+
+    if (!straightFallPossible() && diagonalSlide(true)) return;
+
+    for (auto& row : board)
+        for (auto& cell : row)
+            if (cell.fig.offset == Vec2{0, 0}) {
+                cell.fig.fallSpeed = 0;
+                cell.fig.diagonal = 0;
+            }
+}
+
+void moveFigures(float dt) {
+    for (int r = kRows - 1; r >= 0; --r)
+        for (int c = 0; c < kColumns; ++c) {
+            Figure& f = board[r][c].fig;
+            if (!(f.offset == Vec2{0, 0})) {
+                float step = f.fallSpeed * f.fallSpeed * dt * 0.02f;
+                if (step > 10) step = 10;
+                if (f.diagonal) step *= 1.5f;
+                float length = std::sqrt(f.offset.x * f.offset.x + f.offset.y * f.offset.y);
+                if (length <= step) {
+                    f.offset = {0, 0};
+                    if (f.kind >= 0 && !canFallFurther(r, c)) playSound("FigureFall.ogg");
+                } else {
+                    f.offset -= f.offset * (step / length);
+                }
+            }
+            f.fallSpeed += dt * 0.012f;
+        }
+}
+
+void initialFill() {
+    for (lastFillAttempts = 1;; ++lastFillAttempts) {
+        for (int r = 0; r < kRows; ++r)
+            for (int c = 0; c < kColumns; ++c) {
+                Cell& cell = board[r][c];
+                if (cell.ground >= 0) cell.fig.appear = 1;
+                if (!cell.lock && !cell.fig.bonus) cell.fig.kind = -1;
+            }
+        for (int pass = 0; pass < 100; ++pass) {
+            for (int r = kRows - 1; r >= 1; --r)
+                for (int c = 0; c < kColumns; ++c) {
+                    if (!emptyCell(r, c)) continue;
+                    if (freeFigure(r - 1, c)) moveFigure(r - 1, c, r, c);
+                    else if (insideBoard(r - 1, c) && board[r - 1][c].ground == -1) spawnFigure(r, c);
+                }
+            for (int c = 0; c < kColumns; ++c)
+                if (emptyCell(0, c)) spawnFigure(0, c);
+            if (straightFallPossible()) continue;
+            if (!diagonalSlide(false)) break;
+        }
+        for (auto& row : board)
+            for (auto& cell : row) cell.fig.offset = {0, 0};
+        if (labelGroups() || lastFillAttempts >= kMaxFillAttempts) return;
+    }
+}
+
+int initialFillAttempts() { return lastFillAttempts; }
+
+void startRefill() {
+    if (playState.overlayShown || playState.levelWon || boardInput.tipShown || gs.paused || playState.levelLost) return;
+    for (int r = 0; r < kRows; ++r)
+        for (int c = 0; c < kColumns; ++c)
+            if (freeFigure(r, c)) board[r][c].fig.refilling = 1;
+    gs.refillActive = true;
+}
+
+void refillStep(float dt) {
+    // A figure is re-coloured when the clock first reaches its stagger; a
+    // non-zero kind of "done" is kept in the refilling flag: 1 waiting, 2 done.
+    bool allDone = true;
+    for (int r = 0; r < kRows; ++r)
+        for (int c = 0; c < kColumns; ++c) {
+            Figure& f = board[r][c].fig;
+            if (f.refilling != 1) continue;
+            if (gs.refillClock >= float(r + c) * 50.0f) {
+                Vec2 at = cellCentre(r, c);
+                playSound("ReFillLevel.ogg");
+                spawnEffect("refill1", at.x, at.y);
+                f.kind = random(gs.figureCount);
+                f.refilling = 2;
+            } else {
+                allDone = false;
+            }
+        }
+    gs.refillClock += dt;
+    if (gs.refillClock > 1050 && allDone) {
+        for (auto& row : board)
+            for (auto& cell : row) cell.fig.refilling = 0;
+        gs.refillClock = 0;
+        gs.groupSize = 0;
+        gs.refillActive = false;
+    }
+    gs.idleTime = 0;
+}
+
+} // namespace aw

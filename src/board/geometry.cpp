@@ -1,0 +1,27 @@
+#include "board/geometry.h"
+
+#include "board/board_state.h"
+
+namespace aw {
+
+Vec2 cellCentre(int row, int column) {
+    return {kCellPitch * float(column) - 243.0f, 268.0f - kCellPitch * float(row)};
+}
+
+CellPos cellAt(Vec2 p) {
+    // Truncation runs towards zero, so negative offsets get one more pitch to
+    // land in the cell left of or above the board instead of cell 0.
+    int a = int(p.x) + 270;
+    int b = 295 - int(p.y);
+    if (a < 0) a -= 54;
+    if (b < 0) b -= 54;
+    return {b / 54, a / 54};
+}
+
+bool insideBoard(int row, int column) { return row >= 0 && row < kRows && column >= 0 && column < kColumns; }
+
+bool isCell(int row, int column) { return insideBoard(row, column) && board[row][column].ground >= 0; }
+
+bool hasFigure(int row, int column) { return isCell(row, column) && board[row][column].fig.kind >= 0; }
+
+} // namespace aw

@@ -1,0 +1,35 @@
+// Driving the board from outside: clicks at cells, waiting for the board to
+// come to rest, and saving the whole board to try a move and take it back.
+#pragma once
+#include "board/board.h"
+
+namespace aw::sim {
+
+// Every record the rules touch, so a move can be tried and undone.
+struct Snapshot {
+    Cell cells[kRows][kColumns];
+    GameState state;
+    Blast blastRing[kBlastCount];
+    PlayState play;
+    BoardInput input;
+    float clock;
+};
+void save(Snapshot& s);
+void restore(const Snapshot& s);
+
+// The board can take a click now: settled, cooldown over, no blast or refill
+// running, no outcome yet.
+bool acceptsClick();
+// Every consequence of the last click is done.
+bool atRest();
+// Clicks the cell as the player would: the mouse goes there, the hover group
+// is built, the left button goes down and up. Returns the group size taken
+// (0 when the click did nothing) and its kind.
+int clickCell(int row, int column, int* kind);
+// One frame: the tick and, as the drawing would, the refill wave.
+void frame(float dt);
+
+int squaresLeft();
+int locksLeft();
+
+} // namespace aw::sim
