@@ -3,6 +3,7 @@
 #include "app/scene.h"
 #include "app/services.h"
 #include "app/shell_state.h"
+#include "app/startup_load.h"
 #include "app/window_proc.h"
 #include "platform/clock.h"
 #include "platform/events.h"

@@ -1,27 +1,51 @@
-// The services of the shell. Until the device, player-file, audio and scene
-// subsystems are wired in, each does the least the shell needs to run: the
-// device clears and presents the frame.
+// The services of the shell, each forwarding to the subsystem that owns it.
 #include "app/services.h"
 
-#include "app/scene.h"
+#include "app/scenes.h"
 #include "app/shell_state.h"
+#include "app/startup_load.h"
+#include "audio/sound_system.h"
 #include "persistence/player_files.h"
 #include "persistence/player_paths.h"
 #include "persistence/settings.h"
-#include "platform/frame_buffer.h"
+#include "render/device.h"
+#include "render/draw.h"
+#include "render/render_states.h"
+#include "render/text.h"
+#include "render/transforms.h"
 #include "resources/text_table.h"
+
+#include <cstdio>
 
 namespace aw {
 
-bool deviceInit() { return true; }
-void deviceRelease() {}
-void deviceBeginScene() { bindFrameBuffer(); }
-void deviceEndScene() {}
-void deviceClearTarget(Color color) { clearFrame(color.r() / 255.f, color.g() / 255.f, color.b() / 255.f, color.a() / 255.f); }
-void deviceClearDepth(float z) { clearFrameDepth(z); }
-void deviceUpdateProjection() {}
-void devicePresent() { presentFrameBuffer(); }
-void drawDiagnostics(const char*) {}
+bool deviceInit() {
+    setDisplayRequest(shell.renderWidth, shell.renderHeight, shell.fullScreen != 0);
+    return initRenderDevice();
+}
+void deviceRelease() { releaseRenderDevice(); }
+void deviceBeginScene() { beginScene(); }
+void deviceEndScene() { endScene(); }
+void deviceClearTarget(Color color) { clearTarget(color); }
+void deviceClearDepth(float z) { clearDepth(z); }
+void deviceUpdateProjection() { updateProjection(); }
+void devicePresent() { presentFrame(); }
+
+void drawDiagnostics(const char* fpsText) {
+    if (fontCount() > 0) { // the font arrives with the start-up load
+        Matrix view = getView();
+        begin2D();
+        drawText(-360, -100, 10, fpsText, false);
+        char tri[32];
+        std::snprintf(tri, sizeof tri, "%i TRI", triangleCount);
+        drawText(-360, -115, 10, tri, false);
+        setProjection(renderDevice.perspectiveMatrix);
+        setView(&view);
+        disableFeature(4);
+        disableFeature(5);
+    }
+    triangleCount = 0;
+}
 
 void readSettingsBeforeWindow() {
     setDataDirectory(shell.dataDirectory);
@@ -31,19 +55,16 @@ void readSettingsBeforeWindow() {
 
 void writePlayerFilesAtExit() { writePlayerFiles(); }
 bool customCursorEnabled() { return settings().customCursor != 0; }
-void audioResume() {}
-void audioPause() {}
-void audioShutdown() {}
+
+void shellAudioResume() { resumeSound(); }
+void shellAudioPause() { suspendSound(); }
+void shellAudioShutdown() { shutdownSound(); }
+
+// Nothing is saved until a level can be played: a game is never in progress yet.
 void saveGameInProgress() {}
 void freeTexts() { freeTextTable(); }
 
-namespace {
-class StartupScene : public Scene {};
-StartupScene startup;
-} // namespace
-
-Scene* startupScene() { return &startup; }
-void prepareStartupScene() {}
-void runStartupLoad() {}
+Scene* startupScene() { return &splashScene; }
+void prepareStartupScene() { splashScene.prepare(); }
 
 } // namespace aw

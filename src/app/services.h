@@ -23,9 +23,9 @@ void readSettingsBeforeWindow();
 void writePlayerFilesAtExit();
 bool customCursorEnabled();
 
-void audioResume();
-void audioPause();
-void audioShutdown();
+void shellAudioResume();
+void shellAudioPause();
+void shellAudioShutdown();
 
 void saveGameInProgress();
 void freeTexts();
@@ -34,7 +34,5 @@ void freeTexts();
 Scene* startupScene();
 // Loads the splash pictures (the data directory is current).
 void prepareStartupScene();
-// The start-up load, run between two frames when the splash asks for it.
-void runStartupLoad();
 
 } // namespace aw

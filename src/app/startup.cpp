@@ -26,7 +26,7 @@ void showWindowNow() {
 
 void shutdownApplication() {
     deviceRelease();
-    audioShutdown();
+    shellAudioShutdown();
     freeTexts();
     closeWindow();
 }

@@ -16,7 +16,7 @@ void windowProc(const WindowMessage& m) {
         // window that already has it, and that is no return to the game.
         if (bool(m.wParam) == bool(shell.appActive)) break;
         if (m.wParam) {
-            audioResume();
+            shellAudioResume();
             shell.appActive = 1;
             // Time spent inactive is never counted.
             shell.clock.frameDeltaMs = 0;
@@ -24,7 +24,7 @@ void windowProc(const WindowMessage& m) {
             shell.clock.lastTickMs = ticksMs();
             if (scene) scene->onActivate();
         } else {
-            audioPause();
+            shellAudioPause();
             shell.appActive = 0;
         }
         break;

@@ -10,7 +10,6 @@
 
 namespace aw {
 
-
 // What one level text says, before it is applied to the board.
 struct LevelLayout {
     int figureCount = 8;

@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "platform/frame_buffer.h"
 #include "platform/window.h"
+#include "render/device.h"
 
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -43,6 +44,7 @@ protected:
         WindowConfig c;
         c.hidden = true;
         ASSERT_TRUE(openWindow(c)) << lastWindowError();
+        ASSERT_TRUE(initRenderDevice());
         setClockOverride(fakeTicks, fakeSleep);
         shell = ShellState{};
         shell.currentScene = &scene;
@@ -52,6 +54,7 @@ protected:
     }
     void TearDown() override {
         setClockOverride(nullptr, nullptr);
+        releaseRenderDevice();
         closeWindow();
         shell = ShellState{};
     }

@@ -1,0 +1,53 @@
+#include "app/startup_load.h"
+
+#include "app/scenes.h"
+#include "app/shell_state.h"
+#include "audio/sound_system.h"
+#include "board/level_file.h"
+#include "core/random.h"
+#include "persistence/player_paths.h"
+#include "persistence/profiles.h"
+#include "persistence/records.h"
+#include "platform/clock.h"
+#include "platform/paths.h"
+#include "render/text.h"
+#include "resources/registry.h"
+#include "resources/text_table.h"
+
+namespace aw {
+namespace {
+
+const char* const kArchives[] = {"targa.dat", "jpeg.dat", "texts.dat"};
+
+void onFileLoaded(int bytes) { splashScene.reportLoadProgress(bytes); }
+
+} // namespace
+
+void runStartupLoad() {
+    seedRandom(ticksMs());
+    setLoadProgressHandler(onFileLoaded);
+
+    for (const char* a : kArchives) openArchive(a); // a missing archive is skipped
+    loadTextFile("strings.txt");
+    loadTextFile("tips.txt"); // a key of strings.txt shadows the same key here
+
+    ensureSettingsDirectory();
+    readProfiles();
+    readRecords();
+    shell.settingsLoaded = true;
+    setCurrentDirectory(shell.dataDirectory);
+
+    // The game data: audio with every sample and the music, the font, and
+    // the 129 levels for their background numbers.
+    startSound(); // without an audio device the game goes on silently
+    loadSounds(shell.dataDirectory, [](long long bytes) { onFileLoaded(int(bytes)); });
+    setCurrentDirectory(shell.dataDirectory);
+    loadFont("font", 1.0f, 1.0f);
+    scanLevels();
+    setCurrentDirectory(shell.dataDirectory);
+
+    shell.currentScene = &splashScene;
+    for (const char* a : kArchives) closeArchive(a);
+}
+
+} // namespace aw
