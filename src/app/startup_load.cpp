@@ -8,6 +8,7 @@
 #include "persistence/player_paths.h"
 #include "persistence/profiles.h"
 #include "persistence/records.h"
+#include "persistence/settings.h"
 #include "platform/clock.h"
 #include "platform/paths.h"
 #include "render/text.h"
@@ -39,6 +40,7 @@ void runStartupLoad() {
 
     // The game data: audio with every sample and the music, the font, and
     // the 129 levels for their background numbers.
+    applyVolumes(settings().musicVolume, settings().soundVolume);
     startSound(); // without an audio device the game goes on silently
     loadSounds(shell.dataDirectory, [](long long bytes) { onFileLoaded(int(bytes)); });
     setCurrentDirectory(shell.dataDirectory);
