@@ -5,6 +5,7 @@
 #include "audio/sound_system.h"
 #include "board/level_file.h"
 #include "core/random.h"
+#include "game/board_sounds.h"
 #include "persistence/player_paths.h"
 #include "persistence/profiles.h"
 #include "persistence/records.h"
@@ -43,6 +44,7 @@ void runStartupLoad() {
     applyVolumes(settings().musicVolume, settings().soundVolume);
     startSound(); // without an audio device the game goes on silently
     loadSounds(shell.dataDirectory, [](long long bytes) { onFileLoaded(int(bytes)); });
+    connectBoardSounds();
     setCurrentDirectory(shell.dataDirectory);
     loadFont("font", 1.0f, 1.0f);
     scanLevels();

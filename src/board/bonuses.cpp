@@ -62,12 +62,12 @@ void startBlast(Blast& b) {
     int r = b.row, c = b.column;
     switch (b.type) {
     case kBomb:
-        playSound("ExplosionBomb.ogg");
-        spawnEffect("bomb1_1", b.position.x, b.position.y);
+        report::playSound("ExplosionBomb.ogg");
+        report::spawnEffect("bomb1_1", b.position.x, b.position.y);
         for (auto& d : kBombCells) hitOffset(r + d[0], c + d[1], b);
         break;
     case kThunder: {
-        playSound("Thunderbolt.ogg");
+        report::playSound("Thunderbolt.ogg");
         int kind = board[r][c].fig.kind;
         for (int rr = 0; rr < kRows; ++rr)
             for (int cc = 0; cc < kColumns; ++cc)
@@ -80,8 +80,8 @@ void startBlast(Blast& b) {
     }
     default:
         if (b.type == kSuperBomb) {
-            playSound("ExplosionSuperBomb.ogg");
-            spawnEffect("prototip", b.position.x, b.position.y);
+            report::playSound("ExplosionSuperBomb.ogg");
+            report::spawnEffect("prototip", b.position.x, b.position.y);
         }
         bool straight = b.type == kCrossBomb || b.type == kSuperBomb;
         bool diagonal = b.type == kDiagonalBomb || b.type == kSuperBomb;
@@ -117,7 +117,7 @@ void advanceRays(const Blast& b) {
         if (!hasFigure(r, c)) continue;
         board[r][c].removal = 1; // a ray goes through locks
         Vec2 at = cellCentre(r, c);
-        spawnEffect("krestbomb", at.x + 1, at.y - 18);
+        report::spawnEffect("krestbomb", at.x + 1, at.y - 18);
     }
 }
 
@@ -137,7 +137,7 @@ void awardClickBonus(bool hadBomb, bool hadThunder, bool hadSuper) {
         gs.sinceThunder = 0;
         gs.thunderEarnCount += 1;
         gs.streakTrigger = 0;
-        playSound("AddThunder.ogg");
+        report::playSound("AddThunder.ogg");
         placeBonus(row, column, kThunder);
     } else if (++gs.sinceThunder > 4) {
         gs.sinceThunder = 0;
@@ -146,12 +146,12 @@ void awardClickBonus(bool hadBomb, bool hadThunder, bool hadSuper) {
 
     if (gs.groupSize >= 8) {
         gs.superEarnStreak += 1;
-        playSound("AddSuperBomb.ogg");
+        report::playSound("AddSuperBomb.ogg");
         placeBonus(row, column, kSuperBomb);
     } else if (gs.groupSize >= 5) {
         gs.superEarnStreak = 0;
         gs.bombEarnStreak += 1;
-        playSound("AddBomb.ogg");
+        report::playSound("AddBomb.ogg");
         placeBonus(row, column, kBomb);
     } else {
         gs.superEarnStreak = 0;
@@ -165,7 +165,7 @@ void awardClickBonus(bool hadBomb, bool hadThunder, bool hadSuper) {
     auto trophyAt = [](int32_t& counter, int reach, int trophy) {
         if (counter < reach) return;
         counter = 0;
-        requestTrophy(trophy);
+        report::requestTrophy(trophy);
     };
     trophyAt(gs.bombStreak, 5, 14);
     trophyAt(gs.superStreak, 3, 6);
@@ -225,7 +225,7 @@ void hitCell(int row, int column, const Blast& blast) {
     if (cell.fig.bonus > 0) {
         if (cell.fig.bonus == kThunder && blast.type == kThunder && cell.fig.kind == blastKind) {
             cell.removal = cell.lock ? 0 : 3;
-            spawnEffect("lightning", at.x + 1, at.y + 2);
+            report::spawnEffect("lightning", at.x + 1, at.y + 2);
         } else {
             cell.removal = cell.lock ? 0 : 1;
         }
@@ -233,7 +233,7 @@ void hitCell(int row, int column, const Blast& blast) {
         cell.removal = cell.lock ? 0 : 1;
     } else if (blast.type == kThunder) {
         cell.removal = cell.lock ? 0 : 3;
-        spawnEffect("lightning", at.x + 1, at.y + 2);
+        report::spawnEffect("lightning", at.x + 1, at.y + 2);
     }
     cell.hit = 1;
     board[blast.row][blast.column].points += gs.sameKindStreak;

@@ -72,7 +72,7 @@ void breakStep() {
                 removeFigure(cell);
                 int frequency = 0;
                 const char* sound = breakSoundName(gs.sameKindStreak, &frequency);
-                playSound(sound, frequency);
+                report::playSound(sound, frequency);
                 cell.points += 10 * multiplier;
                 gs.breakables -= 1;
                 cell.removal = 0;
@@ -82,15 +82,15 @@ void breakStep() {
                 cell.hit = 0;
                 if (cell.lock > 0) {
                     cell.lock = 0;
-                    playSound("BreakZep.ogg");
-                    spawnEffect("zep1", centre.x, centre.y);
+                    report::playSound("BreakZep.ogg");
+                    report::spawnEffect("zep1", centre.x, centre.y);
                     cell.points += 90 * multiplier;
                     gs.breakables -= 1;
                 } else if (cell.ground > 0) {
-                    playSound("BreakSquare.ogg");
+                    report::playSound("BreakSquare.ogg");
                     cell.points += 90 * multiplier;
                     gs.breakables -= 1;
-                    startSquareBreak(centre.x, centre.y, cell.ground);
+                    report::startSquareBreak(centre.x, centre.y, cell.ground);
                     cell.ground -= 1;
                 }
             }
@@ -109,12 +109,12 @@ void breakStep() {
 
     if (total >= 10000) {
         const int chain[] = {4, 5, 2};
-        requestTrophyChain(chain, 3);
+        report::requestTrophyChain(chain, 3);
     } else if (total >= 7000) {
         const int chain[] = {5, 2};
-        requestTrophyChain(chain, 2);
+        report::requestTrophyChain(chain, 2);
     } else if (total >= 5000) {
-        requestTrophy(2);
+        report::requestTrophy(2);
     }
 
     if (isSettled() && playState.levelIndex > 0) {
@@ -128,7 +128,7 @@ void breakStep() {
                                                         : nullptr;
                 if (!key) continue;
                 Vec2 at = cellCentre(r, c);
-                showTip(key, at.x, at.y);
+                report::showTip(key, at.x, at.y);
             }
     }
 }

@@ -139,7 +139,7 @@ void moveFigures(float dt) {
                 float length = std::sqrt(f.offset.x * f.offset.x + f.offset.y * f.offset.y);
                 if (length <= step) {
                     f.offset = {0, 0};
-                    if (f.kind >= 0 && !canFallFurther(r, c)) playSound("FigureFall.ogg");
+                    if (f.kind >= 0 && !canFallFurther(r, c)) report::playSound("FigureFall.ogg");
                 } else {
                     f.offset -= f.offset * (step / length);
                 }
@@ -194,8 +194,8 @@ void refillStep(float dt) {
             if (f.refilling != 1) continue;
             if (gs.refillClock >= float(r + c) * 50.0f) {
                 Vec2 at = cellCentre(r, c);
-                playSound("ReFillLevel.ogg");
-                spawnEffect("refill1", at.x, at.y);
+                report::playSound("ReFillLevel.ogg");
+                report::spawnEffect("refill1", at.x, at.y);
                 f.kind = random(gs.figureCount);
                 f.refilling = 2;
             } else {

@@ -10,17 +10,17 @@ namespace aw {
 void updateHammer(float dt) {
     if (playState.overlayShown || playState.levelWon || boardInput.tipShown || gs.paused || playState.levelLost ||
         boardInput.transitionRunning) {
-        if (gs.hammerCursor) setHammerCursor(false);
+        if (gs.hammerCursor) report::setHammerCursor(false);
         return;
     }
-    if (gs.hammerCursor != gs.hammerArmed) setHammerCursor(gs.hammerArmed);
+    if (gs.hammerCursor != gs.hammerArmed) report::setHammerCursor(gs.hammerArmed);
     if (gs.hammerCharge >= gs.hammerFull) {
         gs.hammerCharge = gs.hammerFull;
         gs.hammerTarget = gs.hammerEmpty;
         if (!gs.hammerReady && !gs.hammerArmed) {
-            playSound("GetHammer.ogg");
+            report::playSound("GetHammer.ogg");
             gs.hammerReady = true;
-            showTip("usehammer", -314, -42);
+            report::showTip("usehammer", -314, -42);
         }
         return;
     }

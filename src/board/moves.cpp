@@ -25,7 +25,7 @@ void call(void (*hook)()) {
 
 void unpause() {
     gs.paused = false;
-    setHammerCursor(false);
+    report::setHammerCursor(false);
 }
 
 void continueOutcome() {
@@ -43,10 +43,10 @@ void hammerClick() {
     gs.hammerCharge = gs.hammerTarget = gs.hammerEmpty;
     gs.hammerArmed = false;
     gs.hammerReady = false;
-    setHammerCursor(false);
+    report::setHammerCursor(false);
     gs.groupSize = 0;
     gs.idleTime = 0;
-    playSound("UseHammer.ogg");
+    report::playSound("UseHammer.ogg");
     triggerBonuses(0);
 }
 
@@ -57,9 +57,9 @@ void sameKindCombo() {
         if (gs.sameKindStreak > gs.bestStreak) gs.bestStreak = gs.sameKindStreak;
         if (gs.sameKindStreak > 10) {
             const int chain[] = {12, 10};
-            requestTrophyChain(chain, 2);
+            report::requestTrophyChain(chain, 2);
         } else if (gs.sameKindStreak > 8) {
-            requestTrophy(10);
+            report::requestTrophy(10);
         }
     } else {
         gs.sameKindStreak = 0;
@@ -73,7 +73,7 @@ void groupClick() {
     gs.clickGap = 0;
     if (gs.rapidClicks >= 10) {
         gs.rapidClicks = 0;
-        requestTrophy(17);
+        report::requestTrophy(17);
     }
 
     gs.cooldown = 50;
@@ -98,9 +98,9 @@ void groupClick() {
 
     if (gs.groupSize >= 30) {
         const int chain[] = {16, 8};
-        requestTrophyChain(chain, 2);
+        report::requestTrophyChain(chain, 2);
     } else if (gs.groupSize >= 20) {
-        requestTrophy(8);
+        report::requestTrophy(8);
     }
 
     gs.lastClickedKind = gs.groupKind;
@@ -114,7 +114,7 @@ void groupClick() {
 bool routeClick() {
     if (boardInput.tipShown) {
         if (boardInput.tipHasButton) return false;
-        closeTip();
+        report::closeTip();
         boardInput.tipShown = false;
     }
     if (playState.finished) {
@@ -122,7 +122,7 @@ bool routeClick() {
         return false;
     }
     if (playState.levelAdvanced) {
-        setHammerCursor(false);
+        report::setHammerCursor(false);
         call(boardOutward.returnToMap);
         return false;
     }
@@ -183,7 +183,7 @@ void onBoardRightDown() {
     if (gs.hammerArmed) {
         gs.hammerArmed = false;
         gs.hammerReady = true;
-        setHammerCursor(false);
+        report::setHammerCursor(false);
     }
 }
 
@@ -196,7 +196,7 @@ void onBoardKey(int key) {
     else if (playState.levelWon) continueOutcome();
     else if (playState.levelLost) call(boardOutward.resolveLoss);
     else if (boardInput.tipShown) {
-        closeTip();
+        report::closeTip();
         boardInput.tipShown = false;
     } else if (key == kKeySpace) pauseBoard();
     else if (key == kKeyEscape) call(boardOutward.openPauseScreen);
@@ -224,7 +224,7 @@ void updateHover() {
 
 void checkMovesAndHint(float dt) {
     if (!labelGroups()) {
-        showTip("nomoves", 0, -100, false);
+        report::showTip("nomoves", 0, -100, false);
         startRefill();
         return;
     }

@@ -6,6 +6,8 @@ namespace aw {
 
 BoardOutward boardOutward;
 
+namespace report {
+
 void playSound(const char* name, int frequency) {
     if (boardOutward.playSound) boardOutward.playSound(name, frequency);
 }
@@ -54,5 +56,7 @@ bool requestTrophyChain(const int* numbers, int count) {
         if (requestTrophy(numbers[i])) return true;
     return false;
 }
+
+} // namespace report
 
 } // namespace aw

@@ -52,7 +52,9 @@ struct BoardOutward {
 
 extern BoardOutward boardOutward;
 
-// Null-safe callers used by the rules.
+// Null-safe callers used by the rules, in a namespace of their own so they
+// never clash with the subsystems that answer them.
+namespace report {
 void playSound(const char* name, int frequency = kDefaultFrequency);
 void playSoundVolume(const char* name, float volume);
 void spawnEffect(const char* name, float x, float y, float size = 1);
@@ -66,5 +68,6 @@ void setHammerCursor(bool hammer);
 bool requestTrophy(int number);
 // Asks for each trophy in turn until one is awarded; true when one was.
 bool requestTrophyChain(const int* numbers, int count);
+} // namespace report
 
 } // namespace aw

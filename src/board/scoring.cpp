@@ -60,7 +60,7 @@ void countUpScore(float dt) {
     float step = float(gs.score - gs.displayedScore) * dt * 0.01f;
     if (step > 1) {
         gs.displayedScore += int(step);
-        spawnEffect("score", -340, 235);
+        report::spawnEffect("score", -340, 235);
     } else {
         gs.displayedScore = gs.score;
     }
@@ -70,8 +70,8 @@ void countUpScore(float dt) {
     long long mark = from <= 0 ? 0 : ((from + kLifeEvery - 1) / kLifeEvery) * kLifeEvery;
     if (to >= mark && mark > from) {
         if (boardOutward.addLife) boardOutward.addLife();
-        showLetters("getlife", 90, 100, 30);
-        playSound("GetLife.ogg");
+        report::showLetters("getlife", 90, 100, 30);
+        report::playSound("GetLife.ogg");
     }
 }
 
@@ -92,23 +92,23 @@ void announceChains() {
     const char* upper = chainTextKey(chain);
     if (!upper) return; // a shorter chain is carried into the next announcement
     if (chain >= 11) {
-        showMessage(upper, 0, 15, 20, 2000);
-        showMessage("youwon", 0, -10, 15, 2000);
+        report::showMessage(upper, 0, 15, 20, 2000);
+        report::showMessage("youwon", 0, -10, 15, 2000);
     } else {
-        showMessage(upper, 0, 20, 20, 2000);
-        showMessage("youwon", 0, -15, 15, 2000);
+        report::showMessage(upper, 0, 20, 20, 2000);
+        report::showMessage("youwon", 0, -15, 15, 2000);
     }
     gs.score += 250 * chain;
     gs.chainCount = 0;
-    playSound("BonusPrize.ogg");
+    report::playSound("BonusPrize.ogg");
     if (chain >= 11) {
         const int trophies[] = {3, 9, 1};
-        requestTrophyChain(trophies, 3);
+        report::requestTrophyChain(trophies, 3);
     } else if (chain >= 9) {
         const int trophies[] = {9, 1};
-        requestTrophyChain(trophies, 2);
+        report::requestTrophyChain(trophies, 2);
     } else if (chain >= 6) {
-        requestTrophy(1);
+        report::requestTrophy(1);
     }
 }
 
@@ -126,15 +126,15 @@ void applyLimits(float dt) {
                 float f = (gs.timeLimit - gs.timeUsed) / 20000.0f;
                 if (f < 0) f = 0;
                 if (gs.warningClock > 300 * f + 300) {
-                    if (!playState.levelWon) playSoundVolume("TimeOut.ogg", 1 - f);
+                    if (!playState.levelWon) report::playSoundVolume("TimeOut.ogg", 1 - f);
                     gs.warningClock = 0;
                 }
             }
         }
-        if (gs.limitClock > gs.timeLimit && gs.limitClock <= gs.timeLimit + 100 + dt) playSound("DefeatLevel.ogg");
+        if (gs.limitClock > gs.timeLimit && gs.limitClock <= gs.timeLimit + 100 + dt) report::playSound("DefeatLevel.ogg");
         if (gs.limitClock > gs.timeLimit) {
             playState.levelLost = true;
-            closeTip();
+            report::closeTip();
         }
     } else if (playState.mode == kPuzzle) {
         gs.moveFraction = float(gs.moveLimit) / 300.0f;
@@ -144,7 +144,7 @@ void applyLimits(float dt) {
             else gs.candleMoves = float(gs.movesUsed);
         } else {
             playState.levelLost = true;
-            closeTip();
+            report::closeTip();
         }
     }
 }
@@ -153,7 +153,7 @@ void completionDisplay(float dt) {
     if (!playState.levelWon) return;
     if (!gs.outroMusic) {
         gs.outroMusic = true;
-        changeTune(5);
+        report::changeTune(5);
     }
     float before = gs.outroTime;
     gs.outroTime += dt;
@@ -166,11 +166,11 @@ void completionDisplay(float dt) {
                     board[r][c].wobble = turned({(2000 - t) / 400, 0}, t - 10.0f * r - 10.0f * c);
 
     if (passed(before, t, 500) && !gs.resultShown && gs.levelBonus > 0) {
-        showLetters("levelcomplete", 0, 0, 30);
+        report::showLetters("levelcomplete", 0, 0, 30);
         const char* key = playState.mode == kAdventure ? "bonustime" : playState.mode == kPuzzle ? "bonusmoves" : nullptr;
         if (key) {
-            showMessage(key, 0, -120, 24, 5000);
-            spawnEffect("starefIQ", 0, -160);
+            report::showMessage(key, 0, -120, 24, 5000);
+            report::spawnEffect("starefIQ", 0, -160);
         }
     }
 
@@ -190,7 +190,7 @@ void completionDisplay(float dt) {
                 }
                 if (cell.outroDelay > 300) {
                     Vec2 at = centre + cell.wobble;
-                    spawnEffect("levelover0", at.x, at.y, 2 + randomFloat(1));
+                    report::spawnEffect("levelover0", at.x, at.y, 2 + randomFloat(1));
                     cell.outroDelay = 0;
                 }
                 cell.outroDelay += dt;
@@ -216,7 +216,7 @@ void trophyNotice(float dt) {
         if (boardOutward.startTransition) boardOutward.startTransition(1000, gs.trophyAsked ? "" : "gettrophy");
     }
     if (before < 1500 && gs.trophyClock >= 1500) {
-        playSound("GetTrophy.ogg");
+        report::playSound("GetTrophy.ogg");
         if (boardOutward.showTrophyNotice) {
             boardOutward.showTrophyNotice();
         } else {

@@ -29,10 +29,10 @@ void ambientSounds(int d) {
     if (ambientDue(t, d, 6200)) {
         char name[16];
         std::snprintf(name, sizeof name, "birds%i.ogg", birdCounter % 3 + 1);
-        playSound(name);
+        report::playSound(name);
         birdCounter += random(2) + 1;
     }
-    if (ambientDue(t, d, 3100)) playSound("brook.ogg");
+    if (ambientDue(t, d, 3100)) report::playSound("brook.ogg");
     gs.gameTime += d;
 }
 
@@ -53,7 +53,7 @@ void setUpLevel(int index, Read read) {
     read();
     initialFill();
     applyLevelLimits();
-    changeTune(index % 5);
+    report::changeTune(index % 5);
     if (boardOutward.clearSavedGameFlag) boardOutward.clearSavedGameFlag();
 }
 
