@@ -5,6 +5,7 @@
 #include "painters.h"
 #include "palette.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <string>
@@ -139,11 +140,14 @@ std::vector<FigureKind> kinds() {
          [](double t, GemPose& p) { p.angle = 0.16 * std::sin(2 * M_PI * t); }},
         {"blue", pal::blue, outlineStepCut(), {0.78, 0.56}, 27,
          [](double t, GemPose& p) {
-             p.angle = 0.12 * std::sin(2 * M_PI * t);
+             p.angle = 0.06 * std::sin(2 * M_PI * t);
              p.radius *= 1 + 0.04 * std::sin(M_PI * t);
          }},
-        {"green", pal::green, outlineHexagon(), {0.56}, 28,
-         [](double t, GemPose& p) { p.angle = M_PI / 3 * easeInOut(t); }},
+        {"green", pal::green, outlineKite(), {0.56}, 28,
+         [](double t, GemPose& p) {
+             // A half turn about the long axis: the kite narrows and widens.
+             p.squash = 0.55 + 0.45 * std::abs(std::cos(M_PI * t));
+         }},
         {"red", pal::red, outlineHeart(), {0.5}, 27,
          [](double t, GemPose& p) { p.radius *= 1 + 0.1 * heartbeat(t); }},
         {"orange", pal::orange, outlineStar(5, 0.47), {0.42}, 29,
@@ -155,7 +159,7 @@ std::vector<FigureKind> kinds() {
              p.cy -= 3.5 * std::abs(std::sin(2 * M_PI * t));
              p.angle = 0.1 * std::sin(2 * M_PI * t);
          }},
-        {"yellow", pal::yellow, outlineCircle(64), {}, 26,
+        {"yellow", pal::yellow, outlineCircle(64), {}, 25,
          [](double t, GemPose& p) {
              double c = std::cos(2 * M_PI * t);
              p.squash = std::max(0.08, std::abs(c));
@@ -163,7 +167,23 @@ std::vector<FigureKind> kinds() {
     };
 }
 
-Image paintStrip(const FigureKind& k) {
+// Largest reach of the jewel from its cell centre over the whole loop.
+double reach(const FigureKind& k) {
+    double most = 0;
+    for (int f = 0; f < kFrames; ++f) {
+        GemPose pose{0, 0, k.radius, 0, 1};
+        k.move(double(f) / kFrames, pose);
+        for (Pt p : posed(k.outline, pose)) most = std::max({most, std::abs(p.x), std::abs(p.y)});
+    }
+    return most;
+}
+
+Image paintStrip(FigureKind k) {
+    // Keep every frame, its shadow and its outline clear of the cell edge,
+    // or the filtered sprite picks up its neighbour.
+    const double room = kCell / 2.0 - 6;
+    double extent = reach(k) * (std::string(k.file) == "white" ? 1.12 : 1.0);
+    if (extent > room) k.radius *= room / extent;
     Canvas canvas(kCell * 8, kCell * 4);
     cairo_t* cr = canvas.cr();
     bool isCoin = std::string(k.file) == "yellow";

@@ -37,7 +37,7 @@ std::vector<Pt> outlineTeardrop() {
 }
 
 std::vector<Pt> outlineStepCut() {
-    const double a = 0.82, c = 0.26;
+    const double a = 0.92, c = 0.2;
     return {{-a + c, -a}, {a - c, -a}, {a, -a + c}, {a, a - c},
             {a - c, a},   {-a + c, a}, {-a, a - c}, {-a, -a + c}};
 }
@@ -49,6 +49,10 @@ std::vector<Pt> outlineHexagon() {
         p.push_back({0.98 * std::cos(a), 0.98 * std::sin(a)});
     }
     return p;
+}
+
+std::vector<Pt> outlineKite() {
+    return {{0, -1.08}, {0.86, -0.1}, {0, 1.08}, {-0.86, -0.1}};
 }
 
 std::vector<Pt> outlineHeart() {

@@ -17,6 +17,7 @@ std::vector<Pt> outlineCircle(int points = 48);
 std::vector<Pt> outlineTeardrop();
 std::vector<Pt> outlineStepCut();     // square with cut corners
 std::vector<Pt> outlineHexagon();
+std::vector<Pt> outlineKite();       // tall diamond
 std::vector<Pt> outlineHeart();
 std::vector<Pt> outlineStar(int arms = 5, double inner = 0.45);
 std::vector<Pt> outlineTrillion();   // triangle with softly rounded corners
