@@ -50,7 +50,7 @@ start_game
 geometry="$(xdotool search --name '^Amberwick$' getwindowgeometry 2>/dev/null | grep Geometry | awk '{print $2}')"
 check "windowed mode opens 800x600 (got $geometry)" '[[ "$geometry" == "800x600" ]]'
 # Two pictures of 4 s, then the load; wait for the prompt.
-sleep 9.5
+sleep 12
 import -window root "$shots/splash-prompt.png"
 bar="$(pixel "$shots/splash-prompt.png" $((112 + 400)) $((84 + 560)))"
 check "the full load bar is drawn after the load (got $bar)" '[[ "$bar" != "gray(0)" ]]'

@@ -26,8 +26,12 @@ TEST_P(LevelFile, TextHasCrLfKeysAndAFullGrid) {
     std::string text = levels::readBytes(levels::levelPath(number));
     ASSERT_FALSE(text.empty()) << levels::levelPath(number);
     for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n') ASSERT_TRUE(i > 0 && text[i - 1] == '\r') << "bare LF at byte " << i;
-        if (text[i] == '\r') ASSERT_TRUE(i + 1 < text.size() && text[i + 1] == '\n') << "bare CR at " << i;
+        if (text[i] == '\n') {
+            ASSERT_TRUE(i > 0 && text[i - 1] == '\r') << "bare LF at byte " << i;
+        }
+        if (text[i] == '\r') {
+            ASSERT_TRUE(i + 1 < text.size() && text[i + 1] == '\n') << "bare CR at " << i;
+        }
     }
     ASSERT_GE(text.size(), 2u);
     EXPECT_EQ(text.substr(text.size() - 2), "\r\n") << "the last value must end with CR";
@@ -76,7 +80,9 @@ TEST_P(LevelFile, DecodedBoardIsPlayable) {
             if (cell.ground < 0) continue;
             if (cell.ground > 0) squares += cell.ground;
             // A chained figure of a kind that never falls in could never be grouped.
-            if (cell.lock) EXPECT_LT(cell.kind, level.figureCount) << "row " << r << " column " << c;
+            if (cell.lock) {
+                EXPECT_LT(cell.kind, level.figureCount) << "row " << r << " column " << c;
+            }
             // A cell without neighbours can never be part of a group.
             EXPECT_TRUE(exists(r - 1, c) || exists(r + 1, c) || exists(r, c - 1) || exists(r, c + 1))
                 << "row " << r << " column " << c;
