@@ -1,6 +1,6 @@
 // The stages' treasures: the artefact pictures (256 x 256, shown whole and
 // through the ten fragment masks), the ten fragment covers and masks, the
-// placeholder, and the small medallions of the map.
+// stand-in picture for a missing fragment, and the small medallions of the map.
 #include "carving.h"
 #include "gem.h"
 #include "noise.h"
@@ -138,7 +138,7 @@ Image cover(const std::vector<uint8_t>& owner, int i) {
     return img;
 }
 
-Image placeholder() {
+Image standInPicture() {
     Image img(kArt, kArt);
     for (int y = 0; y < kArt; ++y)
         for (int x = 0; x < kArt; ++x) {
@@ -176,7 +176,7 @@ void paintArtefacts(Sink& sink) {
         sink.put("mask/mask" + std::to_string(i + 1) + ".tga", mask(owner, i), Format::Tga);
         sink.put("mask/cover" + std::to_string(i + 1) + ".tga", cover(owner, i), Format::Tga);
     }
-    sink.put("mask/zaglushka.jpg", placeholder(), Format::Jpeg);
+    sink.put("mask/zaglushka.jpg", standInPicture(), Format::Jpeg);
 }
 
 }  // namespace art
