@@ -75,7 +75,7 @@ TEST(LevelPlaythrough, TimelessClearsEveryLevel) {
 }
 
 // The win-rate curve of the limited modes is not reached yet by the late stages
-// (10 to 15 are never won by the autoplayer); enable when the set is tuned.
+// (the last five are never won by the autoplayer); enable when the set is tuned.
 TEST(LevelPlaythrough, DISABLED_LimitedModesAreWinnableInEveryStage) {
     // Puzzle on even levels, adventure on odd ones, so every stage sees both.
     std::vector<SimRun> puzzle = playAll("puzzle", 2);
