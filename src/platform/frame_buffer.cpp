@@ -54,17 +54,6 @@ void bindFrameBuffer() {
 
 unsigned frameBufferObject() { return fbo; }
 
-void clearFrame(float r, float g, float b, float a) {
-    glClearColor(r, g, b, a);
-    glClear(GL_COLOR_BUFFER_BIT);
-}
-
-void clearFrameDepth(float z) {
-    glDepthMask(GL_TRUE);
-    glClearDepth(z);
-    glClear(GL_DEPTH_BUFFER_BIT);
-}
-
 void presentFrameBuffer() {
     if (!fbo) return;
     int w, h;

@@ -10,9 +10,6 @@ bool createFrameBuffer(int width, int height);
 void destroyFrameBuffer();
 // Makes the frame the current draw target with an 800 x 600 viewport.
 void bindFrameBuffer();
-// Clears the frame's colour or depth.
-void clearFrame(float r, float g, float b, float a);
-void clearFrameDepth(float z);
 // The GL name of the frame's framebuffer object (the "back buffer").
 unsigned frameBufferObject();
 // Scales the frame into the window with letterbox bars, then swaps buffers.
