@@ -92,6 +92,36 @@ TEST_F(Simulator, AutoplayLosesAHopelessPuzzle) {
     EXPECT_TRUE(contains(r.last(), "\"moves\":2,")) << r.last();
 }
 
+TEST_F(Simulator, AutoplayStrikesAWalledInSquareWithTheHammer) {
+    // The one square sits in a corner with holes along its row, its column
+    // and its diagonal: no group can take its figure and no blast reaches
+    // it; the hammer can, once removed figures have charged it.
+    std::vector<std::string> l = {"figures=4", "level="};
+    for (int r = 0; r < 10; ++r) {
+        std::string row = "." + std::string(11, '0');
+        row[size_t(10 - r)] = '.';
+        l.push_back(row);
+    }
+    l.push_back("1...........");
+    std::string level = writeLevel("walled.lvl", l);
+    SimRun r = run("--level " + level + " --autoplay --mode timeless");
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(contains(r.last(), "\"outcome\":\"won\"")) << r.last();
+    EXPECT_TRUE(contains(r.last(), "\"hammers\":1,")) << r.last();
+    ASSERT_GE(r.lines.size(), 2u);
+    EXPECT_TRUE(contains(r.lines[r.lines.size() - 2], "{\"hammer\":1,\"row\":10,\"col\":0,"))
+        << r.lines[r.lines.size() - 2];
+    // A strike is not a move: the moves before it are all the level counted.
+    int moveLines = 0;
+    for (const auto& line : r.lines) moveLines += contains(line, "{\"move\":");
+    EXPECT_TRUE(contains(r.last(), "\"moves\":" + std::to_string(moveLines) + ",")) << r.last();
+
+    SimRun plain = run("--level " + level + " --autoplay --mode timeless --no-hammer --max-time 60000");
+    ASSERT_EQ(plain.exitCode, 0);
+    EXPECT_TRUE(contains(plain.last(), "\"hammers\":0,")) << plain.last();
+    for (const auto& line : plain.lines) EXPECT_FALSE(contains(line, "{\"hammer\":")) << line;
+}
+
 TEST_F(Simulator, SameSeedAndClicksGiveTheSameOutput) {
     std::string level = easyLevel();
     std::string clicks = " --clicks \"10,2;10,3;9,4;8,5;10,6;0,0;5,5;10,2\" --seed 42";

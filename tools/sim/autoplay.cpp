@@ -18,6 +18,8 @@ constexpr size_t kTriedFirst = 8;  // groups played out for the click to make
 constexpr size_t kTriedNext = 4;   // and for each of those, for the click after
 constexpr float kLookDt = 40;      // coarse frames are enough to see the outcome
 constexpr int kLookFrames = 600;
+constexpr float kChurnWeight = 3;  // per ungrouped square above a removed figure
+constexpr int kChurnCap = 5;
 
 struct Candidate {
     int row = 0, column = 0;
@@ -67,6 +69,19 @@ std::vector<Candidate> candidates() {
         for (const auto& cell : row)
             if (cell.groupId >= 0) ++sizes[size_t(cell.groupId)];
     std::vector<int> bestReach(size_t(gs.groupCount), -1);
+    // Squares above a removed figure get new figures as the column falls, a
+    // fresh chance for a group: the only way to reach squares no group
+    // touches, such as those in narrow wells.
+    int squaresAbove[kColumns] = {};
+    for (int r = 0; r < kRows; ++r)
+        for (int c = 0; c < kColumns; ++c) {
+            const Cell& cell = board[r][c];
+            if (cell.groupId >= 0) {
+                Candidate& cand = out[size_t(cell.groupId)];
+                cand.value += kChurnWeight * float(std::min(squaresAbove[c], kChurnCap));
+            }
+            if (cell.ground > 0 && cell.groupId < 0) ++squaresAbove[c];
+        }
     for (int r = 0; r < kRows; ++r)
         for (int c = 0; c < kColumns; ++c) {
             const Cell& cell = board[r][c];
@@ -161,7 +176,38 @@ float search(int depth, Candidate* choice) {
     return best;
 }
 
+// Neighbours through which no figure of a group can ever touch the cell.
+int walledSides(int r, int c) {
+    int n = 0;
+    for (int k = 0; k < 4; ++k) {
+        int rr = r + kRayStep[k][0], cc = c + kRayStep[k][1];
+        if (!isCell(rr, cc) || board[rr][cc].ground < 0) ++n;
+    }
+    return n;
+}
+
 } // namespace
+
+bool chooseHammerStrike(int* row, int* column) {
+    if (!gs.hammerReady) return false;
+    labelGroups();
+    float best = 0;
+    for (int r = 0; r < kRows; ++r)
+        for (int c = 0; c < kColumns; ++c) {
+            const Cell& cell = board[r][c];
+            if (!hasFigure(r, c) || cell.groupId >= 0 || cell.ground <= 0) continue;
+            // A chained figure only loses its chain; the square stays.
+            float value = cell.lock ? 2.0f : cell.ground == 1 ? 10.0f : 6.0f;
+            value += 3.0f * float(walledSides(r, c));
+            if (cell.fig.bonus > 0 && !cell.lock) value += 4.0f * float(reach(r, c, cell.fig.bonus));
+            if (value > best) {
+                best = value;
+                *row = r;
+                *column = c;
+            }
+        }
+    return best > 0;
+}
 
 bool chooseClick(int* row, int* column) {
     std::vector<Candidate> list = bestFirst(kTriedFirst);

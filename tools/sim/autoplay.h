@@ -7,4 +7,10 @@ namespace aw::sim {
 // board has no group (the caller then waits for the refill).
 bool chooseClick(int* row, int* column);
 
+// With the hammer ready, picks the figure to strike: one standing on a square
+// that no group can take, preferring the last level of a square and cells
+// walled in by holes or the edge, where new figures rarely come to match.
+// False when no such figure is on the board.
+bool chooseHammerStrike(int* row, int* column);
+
 } // namespace aw::sim

@@ -2,7 +2,7 @@
 // frame time and prints one JSON line per click and a final summary line.
 //
 //   amberwick-sim --level FILE [--index N] [--mode adventure|timeless|puzzle]
-//                 [--seed S] [--dt MS] (--clicks "r,c;r,c;..." | --autoplay [--think MS])
+//                 [--seed S] [--dt MS] (--clicks "r,c;r,c;..." | --autoplay [--think MS] [--no-hammer])
 //                 [--max-moves N] [--max-time MS]
 //
 // Exit code 0 when the level was read and played, 2 for bad arguments or an
@@ -32,6 +32,7 @@ struct Options {
     unsigned seed = 1;
     float dt = 16;
     bool autoplay = false;
+    bool hammer = true;
     bool haveClicks = false;
     std::vector<std::pair<int, int>> clicks;
     float think = 0;
@@ -43,7 +44,8 @@ int usage(const char* why) {
     std::fprintf(stderr, "amberwick-sim: %s\n", why);
     std::fprintf(stderr,
                  "usage: amberwick-sim --level FILE [--index N] [--mode adventure|timeless|puzzle] [--seed S]\n"
-                 "       [--dt MS] (--clicks \"r,c;r,c;...\" | --autoplay [--think MS]) [--max-moves N] [--max-time MS]\n");
+                 "       [--dt MS] (--clicks \"r,c;r,c;...\" | --autoplay [--think MS] [--no-hammer])\n"
+                 "       [--max-moves N] [--max-time MS]\n");
     return 2;
 }
 
@@ -129,6 +131,8 @@ int parseOptions(int argc, char** argv, Options& o) {
             o.haveClicks = true;
         } else if (a == "--autoplay") {
             o.autoplay = true;
+        } else if (a == "--no-hammer") {
+            o.hammer = false;
         } else if (a == "--think") {
             if (!parseDouble(value(), &d) || d < 0) return usage("--think needs a time in ms");
             o.think = float(d);
@@ -165,10 +169,18 @@ void printMove(int row, int column, int size, int kind) {
                 gs.sameKindStreak, gs.chainCount);
 }
 
+void printStrike(int row, int column, int strikes) {
+    std::printf("{\"hammer\":%d,\"row\":%d,\"col\":%d,\"score\":%d,\"squares\":%d,\"locks\":%d}\n", strikes, row,
+                column, gs.score, sim::squaresLeft(), sim::locksLeft());
+}
+
+int strikes = 0;
+
 void printOutcome(double timeMs) {
     const char* outcome = playState.levelWon ? "won" : playState.levelLost ? "lost" : "running";
-    std::printf("{\"outcome\":\"%s\",\"moves\":%d,\"time_ms\":%.0f,\"score\":%d,\"level_bonus\":%d,\"trophies\":[",
+    std::printf("{\"outcome\":\"%s\",\"moves\":%d,\"time_ms\":%.0f,\"score\":%d,\"level_bonus\":%d,",
                 outcome, gs.movesUsed, timeMs, gs.score, gs.levelBonus);
+    std::printf("\"hammers\":%d,\"trophies\":[", strikes);
     for (size_t i = 0; i < sim::record.trophies.size(); ++i)
         std::printf("%s%d", i ? "," : "", sim::record.trophies[i]);
     std::printf("],\"events\":{");
@@ -205,15 +217,16 @@ int main(int argc, char** argv) {
     double time = 0;
     float waited = 0;
     size_t nextClick = 0;
-    bool pending = false;
+    bool pending = false, pendingStrike = false;
     int pendingRow = 0, pendingColumn = 0, pendingSize = 0, pendingKind = -1;
 
     for (;;) {
         if (time >= o.maxTime) break;
         bool rest = sim::atRest();
         if (pending && rest) {
-            printMove(pendingRow, pendingColumn, pendingSize, pendingKind);
-            pending = false;
+            if (pendingStrike) printStrike(pendingRow, pendingColumn, strikes);
+            else printMove(pendingRow, pendingColumn, pendingSize, pendingKind);
+            pending = pendingStrike = false;
         }
         if (!pending && rest && (playState.levelWon || playState.levelLost)) break;
         if (!pending && sim::acceptsClick()) {
@@ -222,6 +235,18 @@ int main(int argc, char** argv) {
             if (waited >= o.think) {
                 int row = 0, column = 0;
                 bool chosen = true;
+                if (o.autoplay && o.hammer && sim::chooseHammerStrike(&row, &column)) {
+                    // A strike is not a move; it waits for the board like one.
+                    sim::strikeCell(row, column);
+                    ++strikes;
+                    waited = 0;
+                    pendingRow = row;
+                    pendingColumn = column;
+                    pending = pendingStrike = true;
+                    sim::frame(o.dt);
+                    time += o.dt;
+                    continue;
+                }
                 if (o.autoplay) chosen = sim::chooseClick(&row, &column);
                 else {
                     row = o.clicks[nextClick].first;

@@ -57,6 +57,16 @@ int clickCell(int row, int column, int* kind) {
     return gs.movesUsed > before ? size : 0;
 }
 
+void strikeCell(int row, int column) {
+    // What the HUD's hammer button does; the simulator has no HUD to click.
+    gs.hammerArmed = true;
+    gs.hammerReady = false;
+    boardInput.mouse = cellCentre(row, column);
+    updateHover();
+    onBoardLeftDown();
+    onBoardLeftUp();
+}
+
 void frame(float dt) {
     tick(dt);
     if (gs.refillActive) refillStep(dt);

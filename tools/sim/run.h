@@ -26,6 +26,8 @@ bool atRest();
 // is built, the left button goes down and up. Returns the group size taken
 // (0 when the click did nothing) and its kind.
 int clickCell(int row, int column, int* kind);
+// Arms the ready hammer, as its HUD button does, and strikes the cell.
+void strikeCell(int row, int column);
 // One frame: the tick and, as the drawing would, the refill wave.
 void frame(float dt);
 
