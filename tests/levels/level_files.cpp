@@ -9,7 +9,7 @@ namespace levels {
 
 std::string sourceDir() {
     const char* dir = std::getenv("AW_SOURCE_DIR");
-    return dir ? dir : ".";
+    return dir ? dir : AW_SOURCE_ROOT;
 }
 
 std::string levelPath(int number) {
