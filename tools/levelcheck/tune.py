@@ -71,7 +71,7 @@ def quantile(values, share):
 
 def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--seeds", type=int, default=30)
+    ap.add_argument("--seeds", type=int, default=60)
     ap.add_argument("--first-seed", type=int, default=1001)
     ap.add_argument("--think", type=float, default=1500)
     ap.add_argument("--jobs", type=int, default=2)
