@@ -140,23 +140,27 @@ TextureRecord* TextureManager::loadTexture(const char* name, bool required, bool
         }
         return nullptr;
     }
-    unsigned tex = gpu::createTexture(img.width, img.height, 2);
+    TextureRecord* r = keepImage(name, img, 2, forceAlpha || isTgaName(name));
+    if (r) upload(r);
+    releaseResource(data);
+    return r;
+}
+
+TextureRecord* TextureManager::keepImage(const char* name, DecodedImage& img, int levels, bool hasAlpha) {
+    unsigned tex = gpu::createTexture(img.width, img.height, levels);
     TextureRecord* r = tex ? addRecord(name) : nullptr;
     if (!r) {
         // A full manager: the picture is not kept.
         gpu::deleteTexture(tex);
-        releaseResource(data);
         return nullptr;
     }
     r->texture = tex;
     r->width = img.width;
     r->height = img.height;
-    r->levels = 2;
-    r->hasAlpha = forceAlpha || isTgaName(name);
+    r->levels = levels;
+    r->hasAlpha = hasAlpha;
     r->format = PixelFormat::A8R8G8B8;
     r->pixels = std::move(img.bgra);
-    upload(r);
-    releaseResource(data);
     return r;
 }
 
@@ -176,19 +180,11 @@ TextureRecord* TextureManager::loadAlphaJpeg(const char* name, bool required) {
         }
         return nullptr;
     }
-    unsigned tex = gpu::createTexture(img.width, img.height, 1);
-    TextureRecord* r = tex ? addRecord(name) : nullptr;
+    TextureRecord* r = keepImage(name, img, 1, true);
     if (!r) {
-        gpu::deleteTexture(tex);
         releaseResource(data);
         return nullptr;
     }
-    r->texture = tex;
-    r->width = img.width;
-    r->height = img.height;
-    r->hasAlpha = true;
-    r->format = PixelFormat::A8R8G8B8;
-    r->pixels = std::move(img.bgra);
     // The plane runs over the texels in memory order, row after row at the
     // texture's width, and never past the last texel.
     size_t plane = size_t(size - split), texels = size_t(r->width) * size_t(r->height);

@@ -12,6 +12,8 @@
 
 namespace aw {
 
+struct DecodedImage;
+
 constexpr int kMaxTextures = 1023;
 constexpr int kTextureNameSize = 128;
 
@@ -54,6 +56,9 @@ public:
 
 private:
     TextureRecord* addRecord(const char* name);
+    // A new record holding the decoded picture (not yet uploaded); null, with
+    // nothing kept, when no texture or record can be had.
+    TextureRecord* keepImage(const char* name, DecodedImage& img, int levels, bool hasAlpha);
     TextureRecord* records[kMaxTextures] = {};
     int recordCount = 0;
 };
