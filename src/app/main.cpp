@@ -1,4 +1,13 @@
-// The command line is ignored: everything the game needs is in its data.
+// A player starts the game without arguments; the switches serve tests and benchmarks.
+#include "app/launch_options.h"
 #include "app/startup.h"
 
-int main() { return aw::runApplication(); }
+#include <cstdio>
+#include <string>
+
+int main(int argc, char** argv) {
+    std::string errors;
+    aw::launchOptions = aw::parseLaunchOptions(argc, argv, errors);
+    if (!errors.empty()) std::fprintf(stderr, "Amberwick: %s", errors.c_str());
+    return aw::runApplication();
+}

@@ -1,3 +1,4 @@
+// The shared presentation calls of the scenes that belong to no one subsystem.
 #include "app/scene_parts.h"
 
 #include "app/shell_state.h"
@@ -6,44 +7,7 @@
 
 namespace aw {
 
-bool openScreenByName(const char*) { return false; }
-void screenUpdate() {}
-void screenFrame() {}
-void screenKeyDown(int) {}
-void screenClick() {}
-void screenDoubleClick() {}
-void screenRelease() {}
-void screenMouseMoved() {}
-bool overlayShown() { return false; }
-
-void advanceSceneTransition() {}
-void advanceSharedTimers() {}
-void drawCustomCursor() {}
-void updateAndDrawParticles() {}
-void drawMenuBackground(int) {}
 void updateMusic() { updateSound(shell.clock.frameDeltaMs); }
-
-void advanceGame() {}
-void drawGameplayScreen() {}
-void boardKeyDown(int) {}
-void boardLeftDown() {}
-void boardDoubleClick() {}
-void boardLeftUp() {}
-void boardRightDown() {}
-void boardRightUp() {}
-
-void trophyRoomUpdate() {}
-void trophyRoomDraw() {}
-void trophyRoomKey(int) {}
-void trophyRoomLeftDown() {}
-void trophyRoomDoubleClick() {}
-void trophyRoomLeftUp() {}
-void trophyRoomMouseMove() {}
-
-
-} // namespace aw
-
-namespace aw {
-void startSceneTransition(float, const char*) {}
 bool customCursorOn() { return settings().customCursor != 0; }
+
 } // namespace aw

@@ -1,7 +1,8 @@
 // The operations of the subsystems the scenes host: the screen tree, the
 // animated landscapes, the adventure map, the trophy room, the particle
 // effects, the scene transition, the game update and the gameplay screen.
-// Each forwards to its subsystem; a subsystem that is not in the build yet
+// Each forwards to its subsystem (one file per owner: scene_parts_screens,
+// _game, _backdrops, _trophy_room); a subsystem that is not in the build yet
 // has nothing to show, so its operations do nothing (an empty screen tree
 // opens no screen, no particle is alive, no landscape is loaded).
 #pragma once

@@ -1,0 +1,51 @@
+#include "app/launch_options.h"
+
+#include <charconv>
+#include <cstring>
+
+namespace aw {
+
+LaunchOptions launchOptions;
+
+namespace {
+
+const char* const kModeNames[] = {"adventure", "timeless", "puzzle"};
+
+bool readInt(const char* text, int& out) {
+    const char* end = text + std::strlen(text);
+    auto [p, ec] = std::from_chars(text, end, out);
+    return ec == std::errc() && p == end;
+}
+
+} // namespace
+
+LaunchOptions parseLaunchOptions(int argc, const char* const* argv, std::string& errors) {
+    LaunchOptions o;
+    for (int i = 1; i < argc; ++i) {
+        const char* a = argv[i];
+        const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
+        if (std::strcmp(a, "--unpaced") == 0) {
+            o.unpaced = true;
+        } else if (std::strcmp(a, "--level") == 0) {
+            int n = 0;
+            if (value && readInt(value, n) && n >= 1 && n <= 129)
+                o.startLevel = n;
+            else
+                errors += "--level needs a level number from 1 to 129\n";
+            if (value) ++i;
+        } else if (std::strcmp(a, "--mode") == 0) {
+            bool known = false;
+            for (int m = 0; m < 3 && value; ++m)
+                if (std::strcmp(value, kModeNames[m]) == 0) o.startMode = m, known = true;
+            if (!known) errors += "--mode needs adventure, timeless or puzzle\n";
+            if (value) ++i;
+        } else {
+            errors += "unknown argument ";
+            errors += a;
+            errors += '\n';
+        }
+    }
+    return o;
+}
+
+} // namespace aw

@@ -1,0 +1,21 @@
+// The few command-line switches: a player needs none of them. They serve
+// benchmarks and tests; unknown arguments are reported and ignored.
+#pragma once
+#include <string>
+
+namespace aw {
+
+struct LaunchOptions {
+    bool unpaced = false; // --unpaced: frames as fast as possible (benchmarks)
+    int startLevel = 0;   // --level N: after the load, play level N (1..129) at once; 0 = the menus
+    int startMode = 0;    // --mode adventure|timeless|puzzle, with --level
+};
+
+// Lives for the run; filled once by main.
+extern LaunchOptions launchOptions;
+
+// Reads argv[1..argc-1]; every problem is written to errors (one line each)
+// and the rest of the line is still read.
+LaunchOptions parseLaunchOptions(int argc, const char* const* argv, std::string& errors);
+
+} // namespace aw

@@ -1,0 +1,32 @@
+#include "app/launch_options.h"
+
+#include <gtest/gtest.h>
+
+namespace aw {
+namespace {
+
+LaunchOptions parse(std::initializer_list<const char*> args, std::string& errors) {
+    std::vector<const char*> argv{"amberwick"};
+    argv.insert(argv.end(), args);
+    return parseLaunchOptions(int(argv.size()), argv.data(), errors);
+}
+
+TEST(LaunchOptions, SwitchesAreReadAndBadOnesReportedWithoutStoppingTheRest) {
+    std::string errors;
+    LaunchOptions o = parse({"--unpaced", "--level", "129", "--mode", "puzzle"}, errors);
+    EXPECT_TRUE(errors.empty()) << errors;
+    EXPECT_TRUE(o.unpaced);
+    EXPECT_EQ(o.startLevel, 129);
+    EXPECT_EQ(o.startMode, 2);
+
+    o = parse({"--level", "130", "--bogus", "--mode", "sideways", "--unpaced", "--level"}, errors);
+    EXPECT_EQ(o.startLevel, 0);
+    EXPECT_EQ(o.startMode, 0);
+    EXPECT_TRUE(o.unpaced);
+    EXPECT_NE(errors.find("1 to 129"), std::string::npos);
+    EXPECT_NE(errors.find("--bogus"), std::string::npos);
+    EXPECT_NE(errors.find("adventure, timeless or puzzle"), std::string::npos);
+}
+
+} // namespace
+} // namespace aw
