@@ -199,6 +199,12 @@ void screenUpdate(float dt) {
     if (nav.selected != nav.lastSelected && nav.selected >= 0 && nav.amount == 0) playEffect("MenuLineSelect.ogg");
     nav.lastSelected = nav.selected;
     nav.highlight = highlightAt(nav.clockMs);
+    // The hidden main menu is closed (amount 1), yet a key must bring it back.
+    if (nav.mainHidden && nav.pendingKey && !fadeRunning()) {
+        processPendingKey();
+        nav.pendingKey = 0;
+        return;
+    }
     if (fadeRunning() || nav.amount > 0) return;
     hover();
     nav.mouseMoved = false;
