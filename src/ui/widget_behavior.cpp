@@ -61,7 +61,10 @@ bool sliderDragBehavior(UiControl& s, float x, float y) {
 }
 
 void bindValue(UiControl& c, bool fadingIn, int& variable) {
-    if (fadingIn) c.value = int16_t(variable);
+    if (fadingIn) {
+        int last = c.steps > 0 ? c.steps - 1 : 0;
+        c.value = int16_t(variable < 0 ? 0 : variable > last ? last : variable);
+    }
     else variable = c.value;
 }
 

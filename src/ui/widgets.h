@@ -73,7 +73,8 @@ SliderClick sliderClickBehavior(UiControl& slider, float x, float y);
 bool sliderDragBehavior(UiControl& slider, float x, float y);
 
 // The value binding: while the screen fades in, the control shows the
-// program value; afterwards the control's value is written back to it.
+// program value (kept to the control's steps); afterwards the control's
+// value is written back to it.
 void bindValue(UiControl& control, bool fadingIn, int& variable);
 void bindFlag(UiControl& control, bool fadingIn, int& variable);
 
