@@ -96,8 +96,11 @@ void stepSceneTransition(float dt) {
 void advanceSceneTransition(float dt) {
     if (!transition.running) return;
     float x = sceneTransitionOpening();
-    drawIris(x);
-    drawCaption(x);
+    {
+        Ui2DScope scope;
+        drawIris(x);
+        drawCaption(x);
+    }
     stepSceneTransition(dt);
 }
 
