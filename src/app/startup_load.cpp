@@ -2,6 +2,7 @@
 
 #include "app/scenes.h"
 #include "app/shell_state.h"
+#include "app/ui_wiring.h"
 #include "audio/sound_system.h"
 #include "board/level_file.h"
 #include "core/random.h"
@@ -15,6 +16,9 @@
 #include "render/text.h"
 #include "resources/registry.h"
 #include "resources/text_table.h"
+#include "ui/cursor.h"
+#include "ui/menu_tree.h"
+#include "ui/ui_media.h"
 
 namespace aw {
 namespace {
@@ -38,6 +42,12 @@ void runStartupLoad() {
     readRecords();
     shell.settingsLoaded = true;
     setCurrentDirectory(shell.dataDirectory);
+
+    // The screen tree and the menu pictures.
+    connectUi();
+    loadMenus();
+    loadMenuTextures();
+    loadCursorPictures();
 
     // The game data: audio with every sample and the music, the font, and
     // the 129 levels for their background numbers.

@@ -1,0 +1,31 @@
+#include "app/ui_wiring.h"
+
+#include "app/scenes.h"
+#include "app/shell_state.h"
+#include "persistence/settings.h"
+#include "render/device.h"
+#include "ui/ui_hooks.h"
+
+namespace aw {
+
+// The particle effects, the landscape, the map, the trophy room and the
+// play flow connect their own hooks when they arrive.
+void connectUi() {
+    uiHooks.setMenuSubState = [](int kind) { menuScene.setSubState(kind); };
+    uiHooks.switchToMenuScene = [] { requestSceneSwitch(&menuScene); };
+    uiHooks.quit = [] { shell.quitRequested = 1; };
+    uiHooks.applyDisplayMode = [](bool fullScreen) {
+        shell.fullScreen = fullScreen ? 1 : 0;
+        settings().fullScreen = shell.fullScreen;
+        setDisplayRequest(shell.renderWidth, shell.renderHeight, fullScreen);
+        requestModeChange(); // the window changes at the next present
+    };
+    uiHooks.displayFullScreen = [] { return renderDevice.fullScreen; };
+    uiHooks.hostedByGame = [] { return shell.currentScene == &gameScene; };
+    uiHooks.mousePosition = [](int& x, int& y) {
+        x = shell.mouseX;
+        y = shell.mouseY;
+    };
+}
+
+} // namespace aw
