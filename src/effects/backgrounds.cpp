@@ -37,7 +37,7 @@ constexpr float kPictureU = 0.78125f, kPictureV = 0.5859375f;
 // moved back by 120.
 constexpr float kDepth = 10;
 constexpr float kLeafPhaseMs = 400;      // between one leaf and the next
-constexpr float kSwayDegreesPerUnit = 1; // the sway goes to the rotation as it is
+constexpr float kSwayDegreesPerUnit = 4; // a gentle breeze: about 2 to 3 degrees either way
 constexpr float kOutsideGameplaySpeed = 6;
 constexpr int kMaxSwayQuads = 128;
 constexpr float kCentreX = 400, kCentreY = 300;
@@ -200,8 +200,17 @@ Box boxOf(const SceneryObject& o) {
     return {(o.x1 + o.x2) / 2, (o.y1 + o.y2) / 2, std::fabs(o.x2 - o.x1), std::fabs(o.y2 - o.y1)};
 }
 
+// Skies and water repeat; every other picture is clamped at its edges, so
+// filtering never pulls in the far edge's texels (grass along a top edge).
+void setRepeat(bool repeat) {
+    uint32_t mode = repeat ? kAddressWrap : kAddressClamp;
+    if (getTextureStageState(TSS_ADDRESSU) != mode) setTextureStageState(TSS_ADDRESSU, mode);
+    if (getTextureStageState(TSS_ADDRESSV) != mode) setTextureStageState(TSS_ADDRESSV, mode);
+}
+
 void drawFilling(const SceneryObject& o, UvRect uv, uint8_t alpha) {
     Box b = boxOf(o);
+    setRepeat(o.role != SceneryRole::Behind);
     setTexture(o.kind->texture);
     drawRotatedSprite(b.cx, b.cy, b.cx, b.cy, o.rotation, b.w, b.h, o.mirror ? mirrored(uv) : uv,
                       Color(255, 255, 255, alpha), kDepth);
@@ -250,11 +259,13 @@ void behindPass(SceneryLayout& layout, float dt, uint8_t alpha, bool advance, bo
 }
 
 void drawPainting(const TextureRecord* painting, uint8_t alpha) {
+    setRepeat(false);
     setTexture(painting);
     drawScreenRect(0, 0, 800, 600, 0, 0, kPictureU, kPictureV, Color(255, 255, 255, alpha));
 }
 
 void frontPass(const SceneryLayout& layout, uint8_t alpha) {
+    setRepeat(false);
     for (int i = 0; i < layout.count; ++i) {
         const SceneryObject& o = layout.objects[i];
         if (o.role != SceneryRole::Front) continue;
@@ -272,6 +283,7 @@ void drawDroplets(float dt) {
     setRenderState(RS_SRCBLEND, kBlendSrcAlpha);
     setRenderState(RS_DESTBLEND, kBlendOne);
     setRenderState(RS_ZWRITEENABLE, 0);
+    setRepeat(false);
     for (Droplet& d : bg.droplets.droplets) {
         if (d.lifeMs <= 0) continue;
         float size = dropletSize(d.lifeMs);
@@ -288,6 +300,7 @@ void drawDroplets(float dt) {
 }
 
 void drawSwayList(uint8_t alpha) {
+    setRepeat(false);
     for (int i = 0; i < sway.count; ++i) {
         const SwayQuad& q = sway.quads[i];
         setTexture(q.texture);
@@ -309,15 +322,18 @@ void drawLandscape(Landscape& l, float dt, float alpha, bool advance, bool owner
 
 // The states the landscape draws with, put back afterwards for whoever
 // draws next: no culling (the painting's winding), linear filtering (the
-// scrolling textures), ordinary blending.
+// scrolling textures), ordinary blending, repeating or clamped textures.
 struct SavedStates {
     Matrix world;
-    uint32_t cull, src, dst, mag, min, mip;
+    uint32_t cull, src, dst, mag, min, mip, addressU, addressV;
     SavedStates()
         : world(getWorld()), cull(getRenderState(RS_CULLMODE)), src(getRenderState(RS_SRCBLEND)),
           dst(getRenderState(RS_DESTBLEND)), mag(getTextureStageState(TSS_MAGFILTER)),
-          min(getTextureStageState(TSS_MINFILTER)), mip(getTextureStageState(TSS_MIPFILTER)) {}
+          min(getTextureStageState(TSS_MINFILTER)), mip(getTextureStageState(TSS_MIPFILTER)),
+          addressU(getTextureStageState(TSS_ADDRESSU)), addressV(getTextureStageState(TSS_ADDRESSV)) {}
     ~SavedStates() {
+        setTextureStageState(TSS_ADDRESSU, addressU);
+        setTextureStageState(TSS_ADDRESSV, addressV);
         setWorld(&world);
         setRenderState(RS_CULLMODE, cull);
         setRenderState(RS_SRCBLEND, src);
