@@ -6,6 +6,7 @@
 #include "app/window_proc.h"
 #include "app/shell_state.h"
 #include "core/fast_sqrt.h"
+#include "effects/backgrounds.h"
 #include "platform/clock.h"
 #include "platform/events.h"
 #include "platform/paths.h"
@@ -25,6 +26,7 @@ void showWindowNow() {
 }
 
 void shutdownApplication() {
+    resetScenery(); // the meshes and 3D objects, before the textures they name go
     deviceRelease();
     shellAudioShutdown();
     freeTexts();

@@ -5,6 +5,7 @@
 #include "docs.h"
 #include "output.h"
 #include "painters.h"
+#include "scenery_art.h"
 
 #include <atomic>
 #include <chrono>
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
     jobs.push_back([&] { art::paintUiAtlases(sink); });
     jobs.push_back([&] { art::paintParticles(sink); });
     jobs.push_back([&] { art::paintTrophies(sink); });
+    jobs.push_back([&] { art::paintSceneryPictures(sink); });
 
     // Each job paints its own files, so the order of work does not change
     // the bytes written.
