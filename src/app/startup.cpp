@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/frame_loop.h"
+#include "app/launch_options.h"
 #include "app/scene.h"
 #include "app/services.h"
 #include "app/window_proc.h"
@@ -8,6 +9,7 @@
 #include "core/fast_sqrt.h"
 #include "platform/clock.h"
 #include "platform/events.h"
+#include "platform/pacing.h"
 #include "platform/paths.h"
 #include "platform/single_instance.h"
 #include "platform/window.h"
@@ -60,6 +62,7 @@ int runApplication() {
     }
     if (shell.fullScreen) showWindowNow();
     deviceUpdateProjection();
+    startFramePacing(!launchOptions.unpaced);
 
     shell.currentScene = startupScene();
     deviceBeginScene();
