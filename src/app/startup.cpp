@@ -4,6 +4,7 @@
 #include "app/launch_options.h"
 #include "app/scene.h"
 #include "app/services.h"
+#include "app/window_icon.h"
 #include "app/window_proc.h"
 #include "app/shell_state.h"
 #include "core/fast_sqrt.h"
@@ -50,10 +51,12 @@ int runApplication() {
     WindowConfig config;
     config.title = "Amberwick";
     config.fullScreen = shell.fullScreen != 0;
+    config.appId = kAppId;
     if (!openWindow(config)) {
         std::fprintf(stderr, "Amberwick: %s\n", lastWindowError());
         return 0;
     }
+    applyWindowIcon();
     installCloseSignalHandlers();
     if (!shell.fullScreen) showWindowNow();
     if (!deviceInit()) {
