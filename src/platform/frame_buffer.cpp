@@ -64,8 +64,12 @@ void presentFrameBuffer() {
     glDisable(GL_SCISSOR_TEST);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
     glViewport(0, 0, w, h);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
+    // Bars only where the frame leaves some: a software renderer pays for
+    // every pixel cleared.
+    if (r.x0 > 0 || r.y0 > 0 || r.x1 < w || r.y1 < h) {
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
     glBindFramebuffer(GL_READ_FRAMEBUFFER, fbo);
     // GL's window origin is bottom left: the letterbox offset from the top
     // becomes an offset from the bottom of the same size, so the rectangle is symmetric.

@@ -3,7 +3,8 @@
 # (1024 x 768, full-screen as on a first start), the splash is skipped with
 # Enter, and the user + system time of the process over SECONDS of rest in
 # the menu is printed as a share of one core. Extra arguments go to the game
-# (for instance --unpaced).
+# (for instance --unpaced). AW_CPU_USE_WINDOWED=1 starts in a window,
+# AW_CPU_USE_WM=1 runs a window manager (openbox) that grants full-screen.
 # Usage: tools/cpu-use/cpu-use.sh GAME [SECONDS] [-- GAME_ARGS...]
 set -euo pipefail
 game="$(realpath "$1")"; shift
@@ -22,6 +23,10 @@ if [[ -n "${AW_CPU_USE_WINDOWED:-}" ]]; then # settings.dat with fullScreen = 0 
   mkdir -p "$XDG_DATA_HOME/amberwick/settings"
   python3 -c "import struct,sys; open(sys.argv[1],'wb').write(struct.pack('<11i',100,80,800,600,0,1,0,0,0,0,0))" \
     "$XDG_DATA_HOME/amberwick/settings/settings.dat"
+fi
+if [[ -n "${AW_CPU_USE_WM:-}" ]]; then # a window manager grants full-screen (1024 x 768, scaled)
+  openbox >/dev/null 2>&1 &
+  sleep 1
 fi
 "$game" "$@" 2>"$work/stderr" & pid=$!
 for _ in $(seq 1 100); do xdotool search --name '^Amberwick$' >/dev/null 2>&1 && break; sleep 0.1; done
