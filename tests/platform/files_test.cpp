@@ -96,6 +96,7 @@ TEST(Files, DataDirectoryIsLocalThenBesideTheExecutableThenInstalled) {
     ASSERT_TRUE(makeDirectories(work + "/Data"));
     EXPECT_EQ(chooseDataDirectory(work, bin), work + "/Data/");
     // A plain file named Data is no data directory.
+    ASSERT_TRUE(makeDirectories(dir / "other"));
     write(dir / "other/Data", "not a directory");
     EXPECT_EQ(chooseDataDirectory(dir / "other", bin), bin + "/Data/");
 }
