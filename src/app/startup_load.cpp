@@ -6,6 +6,7 @@
 #include "board/level_file.h"
 #include "core/random.h"
 #include "game/board_sounds.h"
+#include "game/saved_games.h"
 #include "persistence/player_paths.h"
 #include "persistence/profiles.h"
 #include "persistence/records.h"
@@ -36,6 +37,7 @@ void runStartupLoad() {
     ensureSettingsDirectory();
     readProfiles();
     readRecords();
+    connectSavedGames(); // setting a level up now clears the profile's saved-game byte
     shell.settingsLoaded = true;
     setCurrentDirectory(shell.dataDirectory);
 
