@@ -148,12 +148,11 @@ TEST_F(SavedGames, LeavingWithoutAGameToKeepWritesNothing) {
     savedGameHooks.trophyRoomOutsideGameplay = [] { return true; };
     EXPECT_FALSE(saveGame());
     savedGameHooks = SavedGameHooks{};
-    EXPECT_FALSE(std::filesystem::exists(settingsDir + "/Ann_cls.sav"));
-    EXPECT_FALSE(std::filesystem::exists(settingsDir + "/Ann_org.sav"));
     EXPECT_EQ(currentProfile()->savedGame[kAdventure] + currentProfile()->savedGame[kPuzzle], 0);
     removeProfile(0);
     EXPECT_FALSE(saveGame());
-    EXPECT_FALSE(std::filesystem::exists(settingsDir + "/_org.sav"));
+    for (const auto& file : std::filesystem::directory_iterator(settingsDir))
+        EXPECT_NE(file.path().extension(), ".sav") << file.path();
 }
 
 TEST_F(SavedGames, SavingInPlayWritesTheFileAndTheProfileThatNamesIt) {
@@ -351,19 +350,12 @@ TEST_F(SavedGames, MutatedFilesAreRefusedOrPlayOn) {
         applySavedGame(game); // back to a sane level, then the mutated one over it
         applySavedGame(decoded);
         frames(60);
+        bool sane = gs.blastRing >= 0 && gs.blastRing < kBlastCount && gs.debrisRing >= 0 &&
+                    gs.debrisRing < kDebrisCount && gs.boltRing >= 0 && gs.boltRing < kBoltSets;
         for (const auto& row : board)
-            for (const Cell& cell : row) {
-                ASSERT_GE(cell.fig.kind, -1);
-                ASSERT_LT(cell.fig.kind, kKinds);
-                ASSERT_GE(cell.ground, -1);
-                ASSERT_LE(cell.ground, 2);
-            }
-        ASSERT_GE(gs.blastRing, 0);
-        ASSERT_LT(gs.blastRing, kBlastCount);
-        ASSERT_GE(gs.debrisRing, 0);
-        ASSERT_LT(gs.debrisRing, kDebrisCount);
-        ASSERT_GE(gs.boltRing, 0);
-        ASSERT_LT(gs.boltRing, kBoltSets);
+            for (const Cell& cell : row)
+                sane &= cell.fig.kind >= -1 && cell.fig.kind < kKinds && cell.ground >= -1 && cell.ground <= 2;
+        ASSERT_TRUE(sane) << "round " << round;
     }
     EXPECT_GT(refused, 1000);
     EXPECT_GT(loaded, 300) << "too few mutations reach the board to test it";
