@@ -2,13 +2,14 @@
 
 #include "app/scenes.h"
 #include "app/shell_state.h"
+#include "game/map_state.h"
 #include "persistence/settings.h"
 #include "render/device.h"
 #include "ui/ui_hooks.h"
 
 namespace aw {
 
-// The particle effects, the landscape, the map, the trophy room and the
+// The particle effects, the landscape, the trophy room and the
 // play flow connect their own hooks when they arrive.
 void connectUi() {
     uiHooks.setMenuSubState = [](int kind) { menuScene.setSubState(kind); };
@@ -22,6 +23,11 @@ void connectUi() {
     };
     uiHooks.displayFullScreen = [] { return renderDevice.fullScreen; };
     uiHooks.hostedByGame = [] { return shell.currentScene == &gameScene; };
+    // Only the map in view answers: the menu scene in its map sub-state.
+    uiHooks.mapClick = [] {
+        if (shell.currentScene != &menuScene || menuScene.subState != kMenuMap) return;
+        mapClick({float(shell.mouseX) - 400, 300 - float(shell.mouseY)});
+    };
     uiHooks.mousePosition = [](int& x, int& y) {
         x = shell.mouseX;
         y = shell.mouseY;
