@@ -136,12 +136,13 @@ void drawStageMark(int s) {
     bool shown = s == mapState.shownStage;
     float size = !shown && s == mapState.hoveredStage ? kStageHoverSize : kStageMarkSize;
     if (shown) {
-        // The stage in view glows and wears the gold ring.
-        float pulse = 1 + 0.06f * std::sin(mapState.phase);
-        sprite(m.star, at, 120 * pulse, 120 * pulse, Color(255, 236, 170, 70), mapState.phase * 6);
-        sprite(m.stageMark, at, 72, 72);
+        // The stage in view glows warmly.
+        float pulse = 1 + 0.08f * std::sin(mapState.phase);
+        drawHighlight(Rect::fromCentre(at.x, at.y, 150 * pulse, 150 * pulse), Color(255, 190, 90, 150));
     }
     sprite(stageShownComplete(s) ? m.smallArt[s] : m.unknownArtefact, at, size, size);
+    // ... and wears the gold ring.
+    if (shown) sprite(m.stageMark, at, 80, 80);
 }
 
 void drawRing() {
@@ -157,11 +158,15 @@ void drawRing() {
         bool hovered = level == mapState.hoveredLevel;
         if (level == mapState.selectedLevel) {
             float size = (29 + 4 * std::sin(mapState.phase / 2)) * g;
-            sprite(m.star, at, size * 1.5f, size * 1.5f, Color(255, 240, 160, 90), -mapState.phase * 7 * 180 / kPi);
+            drawHighlight(Rect::fromCentre(at.x, at.y, size * 2.2f, size * 2.2f), Color(255, 230, 120, 170));
             sprite(m.star, at, size, size, Color(), mapState.phase * 7 * 180 / kPi);
         } else if (levelShownCompleted(level)) {
             float size = (hovered ? 29.0f : 25.0f) * g;
-            if (level == mapState.moveFromLevel && mapState.starPopMs > 0) size *= 1 + mapState.starPopMs / kStarPopMs;
+            if (level == mapState.moveFromLevel && mapState.starPopMs > 0) {
+                float pop = mapState.starPopMs / kStarPopMs;
+                size *= 1 + pop;
+                drawHighlight(Rect::fromCentre(at.x, at.y, 110 * pop, 110 * pop), Color(255, 240, 160, 220));
+            }
             sprite(m.star, at, size, size);
         } else {
             bool open = levelOpen(level);
@@ -261,9 +266,12 @@ void drawFlyingPieces() {
     const MapMedia& m = mapMedia();
     for (const FlyingFragment& f : mapState.flying) {
         if (!f.active) continue;
-        // A warm glow under the piece while it flies.
-        sprite(m.star, f.position, 60, 60, Color(255, 230, 150, 70), f.travelled * 0.3f);
-        drawPiece(m.piece[f.fragment], f.fragment, f.position, kArtefactPanelArt);
+        // Larger while it flies, settling to its size as it lands, in a warm glow.
+        Vec2 to = f.target - f.position;
+        float near = std::min(1.0f, std::hypot(to.x, to.y) / 150);
+        float size = kArtefactPanelArt * (1 + 0.35f * near);
+        drawHighlight(Rect::fromCentre(f.position.x, f.position.y, 90, 90), Color(255, 220, 130, 200));
+        drawPiece(m.piece[f.fragment], f.fragment, f.position, size);
     }
 }
 

@@ -132,7 +132,7 @@ bool insideButton(Vec2 centre, float s, Vec2 p) {
 // the screen by a tenth of the mouse's offset from the screen centre (it
 // leans towards the mouse), kept on the painted chart.
 Vec2 viewCentreNow() {
-    Vec2 c = pathPosition(mapState.viewDistance) - Vec2{mapState.mouse.x / 10, -mapState.mouse.y / 10};
+    Vec2 c = pathPosition(mapState.viewDistance) - Vec2{mapState.lean.x, -mapState.lean.y};
     Vec2 size = mapState.chartSize;
     auto keep = [](float v, float half, float extent) {
         if (extent <= 0) return v;
@@ -150,6 +150,10 @@ void arrived() {
 }
 
 void stepView(float dt) {
+    // The lean follows the mouse within about a tenth of a second, so the
+    // first mouse report after a screen change does not jolt the chart.
+    Vec2 want = mapState.mouse * 0.1f;
+    mapState.lean += (want - mapState.lean) * std::min(1.0f, dt / 100);
     float d = mapState.targetDistance - mapState.viewDistance;
     float away = std::fabs(d);
     bool arrival = false;
@@ -218,7 +222,8 @@ void stepFragment(FlyingFragment& f, float dt) {
         land(f);
         return;
     }
-    float speed = std::min(0.3f + 0.0015f * f.travelled, 1.5f);
+    // Slow off the star, quicker as it goes: about a second to the panel.
+    float speed = std::min(0.2f + 0.0008f * f.travelled, 0.9f);
     Vec2 want = to * (speed / dist);
     float steer = std::min(1.0f, dt * 0.006f);
     f.velocity += (want - f.velocity) * steer;
@@ -231,8 +236,11 @@ void stepFragment(FlyingFragment& f, float dt) {
         land(f);
         return;
     }
+    float before = f.travelled;
     f.position += step;
     f.travelled += len;
+    // A trail of sparks, one every 60 units.
+    if (int(f.travelled / 60) != int(before / 60)) effect("map02", f.position, 0.4f);
     if (f.travelled >= kFragmentMaxTravel) land(f);
 }
 

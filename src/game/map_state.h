@@ -59,6 +59,7 @@ struct MapState {
     Vec2 viewCentre;
     Vec2 chartSize;       // the painted chart's size; 0 keeps the view unclamped
     Vec2 mouse;           // virtual pixels, centred, y up
+    Vec2 lean;            // the chart's shift towards the mouse, easing to a tenth of its offset
     float phase = 0;      // grows by kPhasePerMs
     float ringTimerMs = kRingAppearMs;
     int hoveredStage = -1, hoveredLevel = -1;

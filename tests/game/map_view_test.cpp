@@ -231,7 +231,7 @@ TEST_F(MapView, WithoutAPathFileEveryStageCanStillBeChosen) {
 TEST_F(MapView, HoveredStageSparklesAndLongFramesStayBounded) {
     placeOnMap(12, 12, -1);
     run(3000, {390, -290});
-    run(16);
+    run(800);
     rec = Recorded{};
     // The chart leans a tenth of the mouse's offset towards it.
     Vec2 mark = stageMarkScreen(0) * (1 / 0.9f);
