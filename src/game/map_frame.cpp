@@ -14,6 +14,7 @@
 #include "audio/sound_system.h"
 #include "board/play_state.h"
 #include "core/random.h"
+#include "effects/backgrounds.h"
 #include "ui/menu_tree.h"
 #include "ui/scene_transition.h"
 #include "ui/screens.h"
@@ -30,7 +31,7 @@ namespace {
 
 void leaveForHiscoreNow() {
     changeTune(0);
-    uicall::setMenuBackground(15);
+    uicall::setMenuBackground(kMainMenuBackground);
     uicall::setMenuSubState(kMenuMain);
     // The table's way back leads to the main menu, whatever opened it before.
     if (MenuNode* hiscore = findMenuNode("hiscore")) hiscore->parent = findMenuNode("main");
