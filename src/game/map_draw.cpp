@@ -60,36 +60,54 @@ float grow(float t) { return std::clamp(t, 0.0f, 1.0f); }
 
 // [SECTION] chart, frame and compass
 
-void drawChart() {
-    const MapMedia& m = mapMedia();
-    if (m.backdrop) {
-        setTexture(m.backdrop);
-        drawSprite(0, 0, 800, 600, UvRect(0, 0, 800.0f / float(m.backdrop->width), 600.0f / float(m.backdrop->height)),
-                   Color(), 10);
-    }
-    if (!m.chart || m.chart->width <= 0 || m.chart->height <= 0) return;
-    // The window shows the chart 1:1 around the view centre.
-    Vec2 c = mapState.viewCentre;
-    float tw = float(m.chart->width), th = float(m.chart->height);
-    const Rect& r = kChartWindow;
-    setTexture(m.chart);
-    drawQuad(r, UvRect((c.x + r.x0) / tw, (c.y - r.y0) / th, (c.x + r.x1) / tw, (c.y - r.y1) / th), Color(), 10);
+// The part of the 800 x 600 backdrop under a screen rectangle.
+void backdropPart(const TextureRecord* t, const Rect& r) {
+    float su = 800.0f / float(t->width) / 800, sv = 600.0f / float(t->height) / 600;
+    drawQuad(r, UvRect((r.x0 + 400) * su, (300 - r.y0) * sv, (r.x1 + 400) * su, (300 - r.y1) * sv), Color(), 10);
 }
 
-// The frame picture as nine slices: corners at their size, edges stretched.
+void drawChart() {
+    const MapMedia& m = mapMedia();
+    bool chart = m.chart && m.chart->width > 0 && m.chart->height > 0;
+    const Rect& r = kChartWindow;
+    if (m.backdrop) {
+        // The table shows only around the chart, so only that part is drawn.
+        setTexture(m.backdrop);
+        if (!chart) {
+            backdropPart(m.backdrop, Rect(-400, 300, 400, -300));
+        } else {
+            backdropPart(m.backdrop, Rect(-400, 300, 400, r.y0));
+            backdropPart(m.backdrop, Rect(-400, r.y1, 400, -300));
+            backdropPart(m.backdrop, Rect(-400, r.y0, r.x0, r.y1));
+            backdropPart(m.backdrop, Rect(r.x1, r.y0, 400, r.y1));
+        }
+    }
+    if (!chart) return;
+    // The window shows the chart 1:1 around the view centre; it is opaque,
+    // so it is drawn without blending.
+    Vec2 c = mapState.viewCentre;
+    float tw = float(m.chart->width), th = float(m.chart->height);
+    setTexture(m.chart);
+    setRenderState(RS_ALPHABLENDENABLE, 0);
+    drawQuad(r, UvRect((c.x + r.x0) / tw, (c.y - r.y0) / th, (c.x + r.x1) / tw, (c.y - r.y1) / th), Color(), 10);
+    setRenderState(RS_ALPHABLENDENABLE, 1);
+}
+
+// The frame picture as nine slices: corners at their size, edges stretched
+// and only as deep as the rim (the middle is clear and not drawn at all).
 void drawFrame() {
     const TextureRecord* t = mapMedia().frame;
     if (!t) return;
     setTexture(t);
-    const float c = 64, e = 0.125f;
-    const float xs[4] = {-400, -400 + c, 400 - c, 400}, ys[4] = {300, 300 - c, -300 + c, -300};
-    const float us[4] = {0, e, 1 - e, 1};
-    for (int row = 0; row < 3; ++row)
-        for (int col = 0; col < 3; ++col) {
-            if (row == 1 && col == 1) continue; // the clear middle
-            drawQuad(Rect(xs[col], ys[row], xs[col + 1], ys[row + 1]), UvRect(us[col], us[row], us[col + 1], us[row + 1]),
-                     Color(), 10);
-        }
+    const float c = 64, e = 0.125f, rim = 28, re = rim / 512;
+    drawQuad(Rect(-400, 300, -400 + c, 300 - c), UvRect(0, 0, e, e), Color(), 10);
+    drawQuad(Rect(400 - c, 300, 400, 300 - c), UvRect(1 - e, 0, 1, e), Color(), 10);
+    drawQuad(Rect(-400, -300 + c, -400 + c, -300), UvRect(0, 1 - e, e, 1), Color(), 10);
+    drawQuad(Rect(400 - c, -300 + c, 400, -300), UvRect(1 - e, 1 - e, 1, 1), Color(), 10);
+    drawQuad(Rect(-400 + c, 300, 400 - c, 300 - rim), UvRect(e, 0, 1 - e, re), Color(), 10);
+    drawQuad(Rect(-400 + c, -300 + rim, 400 - c, -300), UvRect(e, 1 - re, 1 - e, 1), Color(), 10);
+    drawQuad(Rect(-400, 300 - c, -400 + rim, -300 + c), UvRect(0, e, re, 1 - e), Color(), 10);
+    drawQuad(Rect(400 - rim, 300 - c, 400, -300 + c), UvRect(1 - re, e, 1, 1 - e), Color(), 10);
 }
 
 void drawCompass() {
@@ -202,22 +220,13 @@ void drawPlate(const Rect& r) {
 }
 
 void drawMiniature(float left, float top) {
-    const Miniature& mini = miniatureFor(mapState.selectedLevel);
-    const float cell = 8;
-    fillRect(Rect(left - 3, top + 3, left + cell * kColumns + 3, top - cell * kRows - 3), Color(30, 18, 8, 200));
-    if (!mini.valid) return;
-    for (int r = 0; r < kRows; ++r)
-        for (int c = 0; c < kColumns; ++c) {
-            const LevelLayout::Code& code = mini.layout.cells[r][c];
-            if (code.ground < 0) continue; // a hole
-            Rect box(left + c * cell + 0.5f, top - r * cell - 0.5f, left + (c + 1) * cell - 0.5f, top - (r + 1) * cell + 0.5f);
-            Color ground = code.ground >= 2 ? Color(196, 84, 34) : code.ground == 1 ? Color(236, 170, 60) : Color(214, 196, 150);
-            fillRect(box, ground);
-            if (code.lock)
-                fillRect(Rect(box.x0 + 2, box.y0 - 2, box.x1 - 2, box.y1 + 2), Color(90, 90, 104));
-            else if (code.bonus)
-                fillRect(Rect(box.x0 + 2.5f, box.y0 - 2.5f, box.x1 - 2.5f, box.y1 + 2.5f), Color(255, 255, 255));
-        }
+    miniatureFor(mapState.selectedLevel);
+    const TextureRecord* t = mapMedia().miniature;
+    if (!t) return;
+    float w = float(kMiniatureWidth), h = float(kMiniatureHeight);
+    setTexture(t);
+    drawQuad(Rect(left - kMiniatureMargin, top + kMiniatureMargin, left - kMiniatureMargin + w, top + kMiniatureMargin - h),
+             UvRect(0, 0, w / float(t->width), h / float(t->height)), Color(), 10);
 }
 
 void drawLabels() {
@@ -250,16 +259,14 @@ void drawPiece(const TextureRecord* t, int i, Vec2 p, float size, Color c = Colo
 }
 
 void drawArtefactPanel() {
-    const MapMedia& m = mapMedia();
-    prepareArtefactPieces(mapState.shownStage);
     const float half = kArtefactPanelArt / 2 + 12;
     drawPanel(Rect(kArtefactPanelX - half, kArtefactPanelY + half, kArtefactPanelX + half, kArtefactPanelY - half));
-    Vec2 centre{kArtefactPanelX, kArtefactPanelY};
-    sprite(m.standIn, centre, kArtefactPanelArt, kArtefactPanelArt);
-    for (int i = 0; i < kFragmentCount; ++i) {
-        const TextureRecord* t = pieceShown(i) ? m.piece[i] : m.cover[i];
-        sprite(t, centre, kArtefactPanelArt, kArtefactPanelArt);
-    }
+    // One picture, redrawn only when a piece lands or the stage changes.
+    unsigned shown = 0;
+    for (int i = 0; i < kFragmentCount; ++i)
+        if (pieceShown(i)) shown |= 1u << i;
+    sprite(prepareArtefactPanel(mapState.shownStage, shown), {kArtefactPanelX, kArtefactPanelY}, kArtefactPanelArt,
+           kArtefactPanelArt);
 }
 
 void drawFlyingPieces() {

@@ -57,6 +57,57 @@ void loadFragments(const std::string& dataDirectory) {
         if (media.piece[i]) media.piece[i]->hasAlpha = true;
     }
     media.piecesStage = -1;
+    media.panel = textureManager.createTexture("mappanel", w, h, PixelFormat::A8R8G8B8, false);
+    if (media.panel) media.panel->hasAlpha = true;
+    media.panelKey = -1;
+    media.miniature = textureManager.createTexture("mapminiature", nextPowerOfTwo(kMiniatureWidth),
+                                                   nextPowerOfTwo(kMiniatureHeight), PixelFormat::A8R8G8B8, false);
+    if (media.miniature) media.miniature->hasAlpha = true;
+    miniature = Miniature{};
+}
+
+// Holes stay dark; plain cells, single and dual squares in their colours; a
+// chained figure shows a grey core, a bonus a white one.
+void paintMiniature() {
+    TextureRecord* t = media.miniature;
+    int pitch = 0;
+    uint8_t* out = lockTexture(t, &pitch);
+    if (!out) return;
+    auto fill = [&](int x0, int y0, int x1, int y1, Color c) {
+        for (int y = std::max(0, y0); y < std::min(t->height, y1); ++y)
+            for (int x = std::max(0, x0); x < std::min(t->width, x1); ++x) {
+                uint8_t* p = out + size_t(y) * size_t(pitch) + size_t(x) * 4;
+                p[0] = uint8_t(c.b()), p[1] = uint8_t(c.g()), p[2] = uint8_t(c.r()), p[3] = uint8_t(c.a());
+            }
+    };
+    fill(0, 0, t->width, t->height, Color(0, 0, 0, 0));
+    fill(0, 0, kMiniatureWidth, kMiniatureHeight, Color(30, 18, 8, 200));
+    if (miniature.valid)
+        for (int r = 0; r < kRows; ++r)
+            for (int c = 0; c < kColumns; ++c) {
+                const LevelLayout::Code& code = miniature.layout.cells[r][c];
+                if (code.ground < 0) continue;
+                int x = kMiniatureMargin + c * kMiniatureCell, y = kMiniatureMargin + r * kMiniatureCell;
+                Color ground = code.ground >= 2 ? Color(196, 84, 34) : code.ground == 1 ? Color(236, 170, 60) : Color(214, 196, 150);
+                fill(x, y, x + kMiniatureCell - 1, y + kMiniatureCell - 1, ground);
+                if (code.lock) fill(x + 2, y + 2, x + kMiniatureCell - 3, y + kMiniatureCell - 3, Color(90, 90, 104));
+                else if (code.bonus) fill(x + 2, y + 2, x + kMiniatureCell - 3, y + kMiniatureCell - 3, Color(255, 255, 255));
+            }
+    unlockTexture(t);
+}
+
+// The texel of t nearest to (x, y) of a w x h grid; null without pixels.
+const uint8_t* texelAt(const TextureRecord* t, int x, int y, int w, int h) {
+    if (!t || t->pixels.empty() || t->width <= 0 || t->height <= 0) return nullptr;
+    int tx = int(int64_t(x) * t->width / w), ty = int(int64_t(y) * t->height / h);
+    return &t->pixels[(size_t(ty) * size_t(t->width) + size_t(tx)) * 4];
+}
+
+// Lays src over dst by src's alpha.
+void blendOver(uint8_t* dst, const uint8_t* src) {
+    int a = src[3];
+    for (int c = 0; c < 3; ++c) dst[c] = uint8_t((src[c] * a + dst[c] * (255 - a)) / 255);
+    dst[3] = uint8_t(a + dst[3] * (255 - a) / 255);
 }
 
 } // namespace
@@ -132,10 +183,36 @@ void prepareArtefactPieces(int stage) {
     }
 }
 
+const TextureRecord* prepareArtefactPanel(int stage, unsigned shownMask) {
+    TextureRecord* panel = media.panel;
+    if (!panel || stage < 0 || stage >= kStageCount) return panel;
+    int key = stage * (1 << kFragmentCount) + int(shownMask & ((1u << kFragmentCount) - 1));
+    if (key == media.panelKey) return panel;
+    prepareArtefactPieces(stage);
+    media.panelKey = key;
+    int pitch = 0;
+    uint8_t* out = lockTexture(panel, &pitch);
+    if (!out) return panel;
+    int w = panel->width, h = panel->height;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            uint8_t* t = out + size_t(y) * size_t(pitch) + size_t(x) * 4;
+            t[0] = t[1] = t[2] = t[3] = 0;
+            if (const uint8_t* p = texelAt(media.standIn, x, y, w, h)) blendOver(t, p);
+            for (int i = 0; i < kFragmentCount; ++i) {
+                const TextureRecord* layer = shownMask & (1u << i) ? media.piece[i] : media.cover[i];
+                if (const uint8_t* p = texelAt(layer, x, y, w, h)) blendOver(t, p);
+            }
+        }
+    unlockTexture(panel);
+    return panel;
+}
+
 const Miniature& miniatureFor(int level) {
     if (level != miniature.level) {
         miniature.level = level;
         miniature.valid = level >= 0 && level < kLevelCount && readLevelLayout(level, miniature.layout);
+        paintMiniature();
     }
     return miniature;
 }

@@ -31,7 +31,18 @@ struct MapMedia {
     TextureRecord* mask[kFragmentCount] = {};
     TextureRecord* piece[kFragmentCount] = {};  // art of piecesStage through mask i
     int piecesStage = -1;
+    // The artefact panel in one picture: the stand-in under the covers of
+    // the pieces still to come and the pieces already shown.
+    TextureRecord* panel = nullptr;
+    int panelKey = -1;
+    // The selected level's board, one 8-pixel cell per board cell.
+    TextureRecord* miniature = nullptr;
 };
+
+// The miniature picture's layout: a margin, then the cells.
+constexpr int kMiniatureCell = 8, kMiniatureMargin = 3;
+constexpr int kMiniatureWidth = kMiniatureCell * kColumns + 2 * kMiniatureMargin;
+constexpr int kMiniatureHeight = kMiniatureCell * kRows + 2 * kMiniatureMargin;
 const MapMedia& mapMedia();
 
 // Loads every map picture (the chart, backdrop, frame, compass, start and
@@ -44,6 +55,9 @@ void setMapMedia(const MapMedia& media);
 // The pieces of a stage's artefact, drawn from its picture and the masks
 // (nothing when they already show that stage).
 void prepareArtefactPieces(int stage);
+// The panel picture of a stage with the pieces of shownMask (bit i: piece i)
+// in place; redrawn only when the stage or the mask changes.
+const TextureRecord* prepareArtefactPanel(int stage, unsigned shownMask);
 // The centre of the texels whose blue byte is lit, 0..1 from the top left;
 // the middle when none is.
 Vec2 maskCentre(const TextureRecord* mask);
@@ -54,7 +68,8 @@ struct Miniature {
     bool valid = false;
     LevelLayout layout;
 };
-// Reads the level's file when it is not the one already held.
+// Reads the level's file when it is not the one already held, and paints
+// the miniature picture (kMiniatureWidth x kMiniatureHeight from its top left).
 const Miniature& miniatureFor(int level);
 
 void resetMapMedia();
