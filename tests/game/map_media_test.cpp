@@ -70,12 +70,19 @@ TEST_F(MapMediaTest, ShippedPicturesLoadAndEachPieceIsTheArtThroughItsMask) {
                 ASSERT_EQ(p[0], art->pixels[(size_t(y) * art->width + x) * 4]);
             }
     }
-    // Together the ten pieces cover the whole picture exactly once.
+    // Together the ten pieces cover the whole picture exactly once, and the
+    // panel shows a piece where it is in place and its cover where it is not.
     const TextureRecord* p0 = m.piece[0];
+    const TextureRecord* panel = prepareArtefactPanel(3, 1u << 4);
+    ASSERT_TRUE(panel && panel->width == p0->width);
     for (int t = 0; t < p0->width * p0->height; t += 13) {
-        int lit = 0;
-        for (int i = 0; i < kFragmentCount; ++i) lit += m.piece[i]->pixels[size_t(t) * 4 + 3] > 127;
+        int lit = 0, owner = -1;
+        for (int i = 0; i < kFragmentCount; ++i)
+            if (m.piece[i]->pixels[size_t(t) * 4 + 3] > 127) ++lit, owner = i;
         ASSERT_EQ(lit, 1) << "texel " << t;
+        if (m.piece[owner]->pixels[size_t(t) * 4 + 3] < 255) continue; // the soft edge between two pieces
+        const TextureRecord* shown = owner == 4 ? m.piece[4] : m.cover[owner];
+        for (int c = 0; c < 3; ++c) ASSERT_NEAR(panel->pixels[size_t(t) * 4 + c], shown->pixels[size_t(t) * 4 + c], 1);
     }
 }
 
@@ -173,13 +180,26 @@ TEST_F(MapMediaTest, TheNewStarIsDrawnOnlyOnceItAppears) {
 }
 
 TEST_F(MapMediaTest, MiniatureFollowsTheSelectedLevelsFile) {
+    setUpMapMedia(builtData());
     setLevelDataDirectory(builtData());
     const Miniature& mini = miniatureFor(9);
     ASSERT_TRUE(mini.valid);
     std::string text = awtest::readBytes(builtData() + "levels/pack1_10.lvl");
     LevelLayout expected = parseLevel(text);
+    const TextureRecord* picture = mapMedia().miniature;
+    ASSERT_TRUE(picture);
     for (int r = 0; r < kRows; ++r)
-        for (int c = 0; c < kColumns; ++c) ASSERT_EQ(mini.layout.cells[r][c].ground, expected.cells[r][c].ground);
+        for (int c = 0; c < kColumns; ++c) {
+            ASSERT_EQ(mini.layout.cells[r][c].ground, expected.cells[r][c].ground);
+            // The cell's corner in the picture: dark for a hole, red for a dual square.
+            int x = kMiniatureMargin + c * kMiniatureCell, y = kMiniatureMargin + r * kMiniatureCell;
+            const uint8_t* p = &picture->pixels[(size_t(y) * picture->width + x) * 4];
+            if (expected.cells[r][c].ground < 0) {
+                ASSERT_LT(p[2], 60);
+            } else if (expected.cells[r][c].ground == 2) {
+                ASSERT_EQ(p[2], 196);
+            }
+        }
     awtest::ScratchDir empty;
     setLevelDataDirectory(empty.path());
     EXPECT_TRUE(miniatureFor(9).valid) << "the same level is not read again";
