@@ -7,6 +7,8 @@
 #include "board/level_file.h"
 #include "core/random.h"
 #include "game/board_sounds.h"
+#include "game/trophies.h"
+#include "game/trophy_media.h"
 #include "persistence/player_paths.h"
 #include "persistence/profiles.h"
 #include "persistence/records.h"
@@ -49,14 +51,16 @@ void runStartupLoad() {
     loadMenuTextures();
     loadCursorPictures();
 
-    // The game data: audio with every sample and the music, the font, and
-    // the 129 levels for their background numbers.
+    // The game data: audio with every sample and the music, the font, the
+    // trophies, and the 129 levels for their background numbers.
     applyVolumes(settings().musicVolume, settings().soundVolume);
     startSound(); // without an audio device the game goes on silently
     loadSounds(shell.dataDirectory, [](long long bytes) { onFileLoaded(int(bytes)); });
     connectBoardSounds();
     setCurrentDirectory(shell.dataDirectory);
     loadFont("font", 1.0f, 1.0f);
+    loadTrophies();
+    connectBoardTrophies();
     scanLevels();
     setCurrentDirectory(shell.dataDirectory);
 

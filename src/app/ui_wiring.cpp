@@ -1,15 +1,33 @@
 #include "app/ui_wiring.h"
 
+#include "app/scene.h"
 #include "app/scenes.h"
 #include "app/shell_state.h"
+#include "game/trophy_room.h"
 #include "persistence/settings.h"
 #include "render/device.h"
+#include "ui/screens.h"
 #include "ui/ui_hooks.h"
+
+#include <cstring>
 
 namespace aw {
 
-// The particle effects, the landscape, the map, the trophy room and the
-// play flow connect their own hooks when they arrive.
+namespace {
+
+// The mode screen the room was entered from is the mode it goes back to.
+int modeScreenReturnCode() {
+    const MenuNode* screen = currentScreen();
+    const char* const modes[] = {"adventure", "timeless", "puzzle"};
+    for (int m = 0; m < 3; ++m)
+        if (screen && std::strcmp(screen->name, modes[m]) == 0) return m;
+    return kRoomFromMainMenu;
+}
+
+} // namespace
+
+// The particle effects, the landscape, the map and the play flow connect
+// their own hooks when they arrive.
 void connectUi() {
     uiHooks.setMenuSubState = [](int kind) { menuScene.setSubState(kind); };
     uiHooks.switchToMenuScene = [] { requestSceneSwitch(&menuScene); };
@@ -21,6 +39,14 @@ void connectUi() {
         requestModeChange(); // the window changes at the next present
     };
     uiHooks.displayFullScreen = [] { return renderDevice.fullScreen; };
+    uiHooks.enterTrophyRoomFromMenu = [] { enterTrophyRoom(kRoomFromMainMenu); };
+    uiHooks.enterTrophyRoomFromModeScreen = [] { enterTrophyRoom(modeScreenReturnCode()); };
+    trophyRoomHooks.showRoomScene = [] { requestSceneSwitch(&trophyRoomScene); };
+    trophyRoomHooks.showGameScene = [] { requestSceneSwitch(&gameScene); };
+    trophyRoomHooks.showMenuScene = [](int subState) {
+        menuScene.setSubState(subState);
+        requestSceneSwitch(&menuScene);
+    };
     uiHooks.hostedByGame = [] { return shell.currentScene == &gameScene; };
     uiHooks.mousePosition = [](int& x, int& y) {
         x = shell.mouseX;

@@ -1,12 +1,13 @@
 // The 18 landscapes behind the board ("AnimBacks/_a_back%i.jpg"), 800 x 600
 // with a mask that is clear over the sky and half clear over water so the
 // scrolling scenery shows through. 15 is the main menu's, 17 the trophy
-// room's grotto.
+// room's grotto (trophy_room.cpp), which also gives the room's layout.
 #include "landscape.h"
 #include "noise.h"
 #include "painters.h"
 #include "palette.h"
 #include "scenery_props.h"
+#include "trophy_room.h"
 
 #include <cmath>
 #include <string>
@@ -262,52 +263,15 @@ Scene scene(int n) {
             birds(cr, 300, 170, 1.3, 6, 16);
         };
         break;
-    default:  // 17: the trophy grotto, a cave opening on a waterfall
+    default:  // 17: the trophy grotto; its walls close everything but the opening
         s.skyTop = hex(0x6AA8C8);
         s.skyHorizon = hex(0xDDEFE6);
         s.clouds = 0.2;
-        s.vignette = 0.2;
+        s.vignette = 0.25;
+        s.skyAlpha = 255;
+        s.waterAlpha = 255;
         s.ridges = {hills(300, 50, 1.5, 43, 0x5E8E4A, 0x46703A, 0.3), water(360, 0x5AA8C0, 0x2A6A80)};
-        s.props = [](cairo_t* cr, const auto&) {
-            // Cave walls framing the opening; a stair of ledges for the
-            // trophies running from the upper left to the lower right.
-            cairo_rectangle(cr, 0, 0, 800, 600);
-            cairo_new_sub_path(cr);
-            cairo_move_to(cr, 300, 600);
-            cairo_curve_to(cr, 260, 380, 320, 120, 480, 90);
-            cairo_curve_to(cr, 640, 70, 700, 250, 660, 600);
-            cairo_close_path(cr);
-            cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-            cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 800, 600);
-            addStop(g, 0, hex(0x7A6450));
-            addStop(g, 0.5, hex(0x54402E));
-            addStop(g, 1, hex(0x2E2218));
-            cairo_set_source(cr, g);
-            cairo_fill(cr);
-            cairo_pattern_destroy(g);
-            cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
-            // Waterfall in the opening.
-            g = cairo_pattern_create_linear(470, 0, 540, 0);
-            cairo_pattern_add_color_stop_rgba(g, 0, 0.85, 0.95, 1, 0);
-            cairo_pattern_add_color_stop_rgba(g, 0.5, 0.9, 0.97, 1, 0.8);
-            cairo_pattern_add_color_stop_rgba(g, 1, 0.85, 0.95, 1, 0);
-            cairo_rectangle(cr, 470, 100, 70, 300);
-            cairo_set_source(cr, g);
-            cairo_fill(cr);
-            cairo_pattern_destroy(g);
-            for (int i = 0; i < 17; ++i) {
-                double x = 44.705883 * i + 20, y = 300 - (280 - 32.941177 * i) + 30;
-                props::rock(cr, x, y, 70, 14, hex(0x8A7458), 70 + i);
-            }
-            for (int i = 0; i < 5; ++i) props::chest(cr, 60 + i * 30, 590, 0.5);
-            // Torch glow in the upper left.
-            g = cairo_pattern_create_radial(120, 160, 0, 120, 160, 200);
-            cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.8, 0.4, 0.35);
-            cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.8, 0.4, 0);
-            cairo_set_source(cr, g);
-            cairo_paint(cr);
-            cairo_pattern_destroy(g);
-        };
+        s.props = [](cairo_t* cr, const auto&) { room::paintRoom(cr); };
         break;
     }
     return s;
@@ -317,6 +281,8 @@ Scene scene(int n) {
 
 void paintLandscape(Sink& sink, int number) {
     sink.put("AnimBacks/_a_back" + std::to_string(number) + ".jpg", paintScene(scene(number)), Format::AlphaJpegPicture);
+    // The room's layout belongs with the painting that shows its shelves.
+    if (number == 17) sink.putBytes("trophyes/trophy.cfg", room::layoutFile());
 }
 
 }  // namespace art
