@@ -5,7 +5,6 @@
 // [SECTION] presentation
 // [SECTION] frame and input
 #include "game/trophy_room.h"
-#include "game/trophy_room_record.h"
 
 #include "audio/ambient.h"
 #include "audio/sound_system.h"
@@ -17,7 +16,6 @@
 #include "resources/text_table.h"
 #include "ui/scene_transition.h"
 #include "ui/screens.h"
-#include "ui/tooltip.h"
 #include "ui/ui_hooks.h"
 
 #include <cstdio>
@@ -49,7 +47,6 @@ void saveTrophies() {
 } // namespace
 
 const TrophyRoom& trophyRoom() { return room; }
-TrophyRoom& trophyRoomRecord() { return room; }
 bool trophyRoomShown() { return room.active; }
 
 // [SECTION] entering and leaving
@@ -171,6 +168,8 @@ float presentationScale() {
     return 1 - f * f;
 }
 
+Rect panelButtonRect() { return Rect::fromCentre(0, kPanelButtonY, kPanelButtonWidth, kPanelButtonHeight); }
+
 int trophyAt(Vec2 p) {
     for (int n = kTrophyCount; n >= 1; --n)
         if (trophyEarned(n) && !trophyIsNew(n) && trophyRect(trophyPlace(n)).contains(p)) return n;
@@ -229,7 +228,7 @@ void updateTrophyRoom(float dt, Vec2 mouse) {
 void trophyRoomClick(Vec2 p) {
     if (!reacting()) return;
     if (presenting()) {
-        if (balloonButtonHit(room.okButton, p.x, p.y)) acceptPresentation();
+        if (room.presentation == Presentation::kWaiting && panelButtonRect().contains(p)) acceptPresentation();
         return;
     }
     if (exitSignRect().contains(p)) {

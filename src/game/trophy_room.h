@@ -34,6 +34,7 @@ constexpr float kBalloonRestMs = 2000;
 constexpr float kRoomLeaveMs = 1000;
 constexpr float kExitSignX = -364, kExitSignY = 264, kExitSignSize = 64;
 constexpr float kPanelWidth = 400, kPanelHeight = 330;
+constexpr float kPanelButtonY = -kPanelHeight / 2 + 38, kPanelButtonWidth = 128, kPanelButtonHeight = 44;
 
 enum class Presentation { kIdle, kGrowing, kWaiting, kShrinking };
 
@@ -53,7 +54,6 @@ struct TrophyRoom {
     Presentation presentation = Presentation::kIdle;
     int presented = 0;            // the trophy in the panel
     float presentMs = 0;          // in the current growing or shrinking
-    Rect okButton;                // as drawn last frame
     bool leaving = false;
     float leaveMs = 0;
 };
@@ -83,6 +83,8 @@ void trophyRoomKeyDown(int key);
 
 // The panel's scale now: 1 - f squared as it grows and shrinks.
 float presentationScale();
+// Where the panel's "OK" button answers a click (the panel at full size).
+Rect panelButtonRect();
 // The trophy whose picture covers the point (earned, presentation done; the
 // one drawn last wins), 0 when none.
 int trophyAt(Vec2 p);

@@ -1,7 +1,6 @@
 // Drawing the trophy room: the grotto, the trophies on their places, the
 // exit sign, the description balloon and the presentation panel.
 #include "game/trophy_room.h"
-#include "game/trophy_room_record.h"
 
 #include "effects/backgrounds.h"
 #include "game/trophies.h"
@@ -106,7 +105,7 @@ void splitDescription(const char* text, char title[kTitleSize], char body[kBodyS
     if (body[0] >= 'a' && body[0] <= 'z') body[0] = char(body[0] - 'a' + 'A');
 }
 
-void drawPanelContents(int n, float s, TrophyRoom& room) {
+void drawPanelContents(int n, float s, const TrophyRoom& room) {
     const TrophyMedia& m = trophyMedia();
     const char* text = trophyDescription(n, nullptr);
     char title[kTitleSize] = {};
@@ -126,16 +125,11 @@ void drawPanelContents(int n, float s, TrophyRoom& room) {
         wrapText(width, body, kPanelFont * s);
         drawLabel(0, picY - 82 * s, kPanelFont * s, wrappedText(), true, Color());
     }
-    float buttonY = -top + 38 * s;
-    drawButton(0, buttonY, 128 * s, 44 * s, kButtonFont * s, "OK", s);
-    room.okButton = room.presentation == Presentation::kWaiting ? Rect::fromCentre(0, buttonY, 128, 44) : Rect();
+    drawButton(0, kPanelButtonY * s, kPanelButtonWidth * s, kPanelButtonHeight * s, kButtonFont * s, "OK", s);
 }
 
-void drawPresentation(TrophyRoom& room) {
-    if (room.presentation == Presentation::kIdle || room.presented == 0) {
-        room.okButton = Rect();
-        return;
-    }
+void drawPresentation(const TrophyRoom& room) {
+    if (room.presentation == Presentation::kIdle || room.presented == 0) return;
     float s = presentationScale();
     // A veil over the room keeps the eye on the panel.
     fillRect(Rect(-400, 300, 400, -300), Color(0, 0, 0, byteOf(0.45f * s)));
@@ -154,7 +148,7 @@ void drawTrophyRoom(float dt) {
     drawExitSign();
     Ui2DScope scope;
     drawBalloon();
-    drawPresentation(trophyRoomRecord());
+    drawPresentation(trophyRoom());
     setTextColor(255, 255, 255, 255);
 }
 
