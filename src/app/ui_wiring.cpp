@@ -4,6 +4,7 @@
 #include "app/scenes.h"
 #include "app/shell_state.h"
 #include "game/trophy_room.h"
+#include "effects/backgrounds.h"
 #include "persistence/settings.h"
 #include "render/device.h"
 #include "ui/screens.h"
@@ -26,9 +27,13 @@ int modeScreenReturnCode() {
 
 } // namespace
 
-// The particle effects, the landscape, the map and the play flow connect
+// The particle effects, the map and the play flow connect
 // their own hooks when they arrive.
 void connectUi() {
+    uiHooks.setMenuBackground = [](int number) {
+        setBackground(number);
+        setTintNow(1, 1, 1, 1);
+    };
     uiHooks.setMenuSubState = [](int kind) { menuScene.setSubState(kind); };
     uiHooks.switchToMenuScene = [] { requestSceneSwitch(&menuScene); };
     uiHooks.quit = [] { shell.quitRequested = 1; };

@@ -52,38 +52,6 @@ void openingPath(cairo_t* cr) {
     cairo_close_path(cr);
 }
 
-void waterfall(cairo_t* cr) {
-    cairo_save(cr);
-    openingPath(cr);
-    cairo_clip(cr);
-    cairo_pattern_t* g = cairo_pattern_create_linear(372, 0, 432, 0);
-    cairo_pattern_add_color_stop_rgba(g, 0, 0.85, 0.95, 1, 0);
-    cairo_pattern_add_color_stop_rgba(g, 0.3, 0.9, 0.97, 1, 0.75);
-    cairo_pattern_add_color_stop_rgba(g, 0.7, 0.95, 0.99, 1, 0.85);
-    cairo_pattern_add_color_stop_rgba(g, 1, 0.85, 0.95, 1, 0);
-    cairo_rectangle(cr, 372, 60, 60, 305);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
-    // Streaks in the falling water and foam where it meets the pool.
-    Rng rng(1701);
-    for (int i = 0; i < 26; ++i) {
-        double x = rng.range(380, 424);
-        cairo_move_to(cr, x, rng.range(60, 200));
-        cairo_line_to(cr, x + rng.range(-2, 2), rng.range(220, 360));
-        cairo_set_source_rgba(cr, 1, 1, 1, rng.range(0.1, 0.3));
-        cairo_set_line_width(cr, rng.range(1, 2.5));
-        cairo_stroke(cr);
-    }
-    for (int i = 0; i < 40; ++i) {
-        double x = rng.range(350, 455), y = 362 + rng.range(-8, 10);
-        cairo_arc(cr, x, y, rng.range(3, 9), 0, 2 * M_PI);
-        cairo_set_source_rgba(cr, 1, 1, 1, rng.range(0.25, 0.6));
-        cairo_fill(cr);
-    }
-    cairo_restore(cr);
-}
-
 void walls(cairo_t* cr) {
     cairo_save(cr);
     cairo_rectangle(cr, 0, 0, 800, 600);
@@ -327,7 +295,6 @@ Spot spot(int number) {
 }
 
 void paintRoom(cairo_t* cr) {
-    waterfall(cr);
     walls(cr);
     floor(cr);
     for (const Stand& s : stands())

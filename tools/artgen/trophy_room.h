@@ -35,8 +35,12 @@ const std::vector<Stand>& stands();
 // Trophy number 1..17.
 Spot spot(int number);
 
-// The props of the painting: walls, the opening with the waterfall, floor,
-// niches, shelves, plinths, torches.
+// The waterfall seen through the opening (its moving water is scenery
+// behind the painting: data/scenery/landscape17.txt places it here too).
+constexpr double kFallX = 455, kFallTop = 66, kFallBottom = 364, kFallWidth = 36;
+
+// The props of the painting: walls round the opening, floor, niches,
+// shelves, plinths, torches.
 void paintRoom(cairo_t* cr);
 
 // The bytes of "trophy.cfg": each trophy centred over its spot at its scale.
