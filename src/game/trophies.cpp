@@ -4,6 +4,8 @@
 #include "board/outward.h"
 #include "game/trophy_room.h"
 #include "persistence/profiles.h"
+#include "resources/text_table.h"
+#include "ui/scene_transition.h"
 
 namespace aw {
 
@@ -29,6 +31,12 @@ int firstNewTrophy() {
 void connectBoardTrophies() {
     boardOutward.requestTrophy = [](int number) { return awardTrophy(number); };
     boardOutward.trophyPending = [] { return firstNewTrophy() != 0; };
+    // The notice's iris: the caption is a text key ("gettrophy"), or "" when
+    // the player asked for the room.
+    boardOutward.startTransition = [](float ms, const char* captionKey) {
+        const char* caption = captionKey && captionKey[0] ? lookupText(captionKey) : nullptr;
+        startSceneTransition(ms, caption ? caption : "");
+    };
     // The notice has run its 1500 ms: the board takes its request back and
     // the player goes to the room, which brings them back to this level.
     boardOutward.showTrophyNotice = [] {

@@ -20,8 +20,8 @@ bool awardTrophy(int number);
 // The lowest number whose presentation is pending; 0 when none.
 int firstNewTrophy();
 
-// Hands the trophy requests, the pending question and the notice's hand-over
-// to the board. Called once the room is loaded.
+// Hands the trophy requests, the pending question, the notice's iris and its
+// hand-over to the room to the board. Called once the room is loaded.
 void connectBoardTrophies();
 
 } // namespace aw

@@ -1,6 +1,7 @@
 // What the trophy room draws with: the picture and glow of each trophy named
-// by "trophy.txt", the exit sign, and the two 128 x 128 render targets
-// "masktex1" and "masktex2" (the presented trophy is composed in the first).
+// by "trophy.txt" and the exit sign. The two 128 x 128 render targets
+// "masktex1" and "masktex2" are made with them, as the room's data asks;
+// the room's drawing needs neither today.
 //
 // Lifetime: loaded once by the start-up load, kept for the run.
 // resetTrophyMedia() forgets the records (tests).

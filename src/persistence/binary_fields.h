@@ -23,14 +23,7 @@ inline void putInt32(uint8_t* p, int32_t v) {
     for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(u >> (8 * i));
 }
 
-// IEEE single floats stored as their little-endian bit pattern.
-inline float getFloat32(const uint8_t* p) {
-    uint32_t u = static_cast<uint32_t>(getInt32(p));
-    float f;
-    std::memcpy(&f, &u, sizeof f);
-    return f;
-}
-
+// An IEEE single float stored as its little-endian bit pattern.
 inline void putFloat32(uint8_t* p, float f) {
     uint32_t u;
     std::memcpy(&u, &f, sizeof u);

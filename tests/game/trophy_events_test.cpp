@@ -4,7 +4,9 @@
 #include "effects/backgrounds.h"
 #include "game/trophies.h"
 #include "render/texture.h"
+#include "resources/text_table.h"
 #include "room_fixture.h"
+#include "ui/scene_transition.h"
 #include "persistence/player_files.h"
 #include "persistence/player_paths.h"
 #include "persistence/profiles.h"
@@ -46,6 +48,8 @@ protected:
         resetBackgrounds();
         releaseAllTextures();
         uiHooks = UiHooks{};
+        resetSceneTransition();
+        resetTextTable();
         resetPersistence();
     }
 
@@ -237,7 +241,13 @@ TEST_F(TrophyEvents, TwoTrophiesOfOneMoveArePresentedInNumberOrder) {
     // With the announcement connected, the board hands over to the room.
     aw::setCurrentDirectory(awtest::builtData()); // the room's painting
     awtest::recordRoomCalls();
+    std::string texts = "gettrophy=A trophy!\r\nx=\r\n";
+    parseTextBlock(texts.data(), int(texts.size()));
     connectBoardTrophies();
+    for (int i = 0; i < 40; ++i) tick(16);
+    EXPECT_TRUE(gs.paused);
+    EXPECT_TRUE(sceneTransitionRunning());
+    EXPECT_STREQ(sceneTransition().caption, "A trophy!");
     for (int i = 0; i < 200 && awtest::roomCalls.scenes.empty(); ++i) tick(16);
     ASSERT_EQ(awtest::roomCalls.scenes, std::vector<std::string>{"room"});
     EXPECT_EQ(trophyRoom().returnCode, kRoomFromGameplay);

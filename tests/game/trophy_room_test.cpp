@@ -406,6 +406,7 @@ TEST_F(Room, ShippedRoomLoadsAndANewProfileSeesItEmpty) {
 
     // A new profile: its file has every pair cleared, and the room shows no trophy.
     ASSERT_TRUE(addProfile("BOB"));
+    setCurrentDirectory(builtData()); // the profile's files were written from the data directory
     EXPECT_EQ(trp("BOB"), std::string(kTrophyFileSize, '\0'));
     static int trophyDraws;
     auto countTrophyDraws = [] {

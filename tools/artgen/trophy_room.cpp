@@ -241,6 +241,12 @@ void plinth(cairo_t* cr, const Stand& s) {
 // [SECTION] torches and treasure
 
 void torch(cairo_t* cr, double x, double y) {
+    // The light falls on the rock only: the opening stays clear for the sky.
+    cairo_save(cr);
+    cairo_rectangle(cr, 0, 0, 800, 600);
+    openingPath(cr);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_clip(cr);
     cairo_pattern_t* g = cairo_pattern_create_radial(x, y - 18, 0, x, y - 18, 190);
     cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.78, 0.4, 0.4);
     cairo_pattern_add_color_stop_rgba(g, 0.35, 1, 0.7, 0.35, 0.14);
@@ -249,6 +255,7 @@ void torch(cairo_t* cr, double x, double y) {
     cairo_set_source(cr, g);
     cairo_fill(cr);
     cairo_pattern_destroy(g);
+    cairo_restore(cr);
     // Iron holder and the wooden stick.
     cairo_rectangle(cr, x - 3, y, 6, 34);
     setColor(cr, pal::woodDark);
