@@ -56,7 +56,7 @@ void encodeTrophyLayout(const TrophyLayout& in, uint8_t out[kTrophyLayoutFileSiz
         putFloat32(r + kLayoutXAt, p.x);
         putFloat32(r + kLayoutYAt, p.y);
         putFloat32(r + kLayoutScaleAt, p.scale);
-        r[kLayoutHoveredAt] = p.hovered;
+        // The hovered mark lives in memory; the file keeps the byte it came with.
     }
 }
 

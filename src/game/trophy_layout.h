@@ -1,7 +1,8 @@
 // Where each trophy stands in the room: "trophy.cfg" in the trophy
 // directory, shared by every profile. 17 records of 92 bytes in number
-// order; the room uses the size, the place, the scale and the hovered mark,
-// and every other byte is kept so the file is written back as it came.
+// order; the room uses the size, the place, the scale and the hovered mark
+// (set every frame in memory), and every other byte, the mark's included, is
+// kept so the file is written back as it was loaded.
 // Coordinates are the centred, y-up 800 x 600 screen; a place is the centre
 // of the drawn picture, which is width x height times scale.
 //
