@@ -55,7 +55,8 @@ before="$(trp)"
 for _ in $(seq 1 100); do wid="$(xdotool search --name '^Amberwick$' 2>/dev/null | head -1)"; [[ -n "$wid" ]] && break; sleep 0.1; done
 xdotool mousemove --window "$wid" 790 590
 # Through the splash pictures and the load with a key nothing else answers.
-for _ in $(seq 1 8); do sleep 1.5; xdotool key --window "$wid" F5; done
+# (keys after the menu has opened change nothing there)
+for _ in $(seq 1 11); do sleep 1.5; xdotool key --window "$wid" F5; done
 sleep 2
 shot main 0.2
 
