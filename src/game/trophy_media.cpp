@@ -30,9 +30,10 @@ bool parseTrophyList(const char* text, int size, TrophyMedia& out) {
     for (int i = 0; i < kTrophyCount; ++i) {
         char key[24];
         std::snprintf(key, sizeof key, "trophy%i=", i + 1);
-        if (keyString(all, key, out.pictureName[i], kTrophyNameSize) == 0) return false;
+        // A NUL at the start of a value leaves a name as empty as a missing one.
+        if (keyString(all, key, out.pictureName[i], kTrophyNameSize) == 0 || !out.pictureName[i][0]) return false;
         std::snprintf(key, sizeof key, "trophylum%i=", i + 1);
-        if (keyString(all, key, out.glowName[i], kTrophyNameSize) == 0) return false;
+        if (keyString(all, key, out.glowName[i], kTrophyNameSize) == 0 || !out.glowName[i][0]) return false;
     }
     return true;
 }
