@@ -84,6 +84,7 @@ void SplashScene::finishFade() {
         if (*t) textureManager.releaseTexture(*t);
         *t = nullptr;
     }
+    if (startLaunchLevel()) return; // a test start goes straight into its level
     changeTune(0);
     openScreenByName(profileCount() > 0 ? "main" : "newprofile");
 }

@@ -5,6 +5,8 @@
 #include "audio/sound_system.h"
 #include "board/level_file.h"
 #include "core/random.h"
+#include "effects/gameplay_screen.h"
+#include "effects/particles.h"
 #include "game/board_sounds.h"
 #include "persistence/player_paths.h"
 #include "persistence/profiles.h"
@@ -39,13 +41,17 @@ void runStartupLoad() {
     shell.settingsLoaded = true;
     setCurrentDirectory(shell.dataDirectory);
 
-    // The game data: audio with every sample and the music, the font, and
-    // the 129 levels for their background numbers.
+    loadEffects(shell.dataDirectory.c_str());
+
+    // The game data: audio with every sample and the music, the gameplay
+    // pictures, the font, and the 129 levels for their background numbers.
     applyVolumes(settings().musicVolume, settings().soundVolume);
     startSound(); // without an audio device the game goes on silently
     loadSounds(shell.dataDirectory, [](long long bytes) { onFileLoaded(int(bytes)); });
     connectBoardSounds();
     setCurrentDirectory(shell.dataDirectory);
+    loadGameplayGraphics(shell.dataDirectory.c_str());
+    connectBoardPresentation();
     loadFont("font", 1.0f, 1.0f);
     scanLevels();
     setCurrentDirectory(shell.dataDirectory);
