@@ -16,6 +16,8 @@ void advanceGame() {
     // The board keeps the pointer in board coordinates (y up, origin at the centre).
     boardInput.mouse = {float(shell.mouseX) - 400, 300 - float(shell.mouseY)};
     tick(shell.clock.frameDeltaMs, int(shell.clock.rawDeltaMs));
+    // The sound requests of this tick start now, and the music follows its fades.
+    updateMusic();
 }
 
 void drawGameplayScreen() { drawGameplayFrame(shell.clock.frameDeltaMs, shell.clock.animationTimeMs); }

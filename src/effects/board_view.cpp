@@ -40,6 +40,14 @@ Vec2 figureAt(int r, int c, const Cell& cell, const BoardFrame& f) {
     return p;
 }
 
+// The figures thrown off a won board fade out while their flight ends, so
+// none hangs in the air once the display stops moving them.
+Color figureColor(const BoardFrame& f) {
+    if (!playState.levelWon || gs.outroTime <= 4000) return f.color;
+    float fade = std::clamp((5000 - gs.outroTime) / 1000, 0.0f, 1.0f);
+    return Color(f.color.r(), f.color.g(), f.color.b(), int(float(f.color.a()) * fade));
+}
+
 // [SECTION] tiles
 
 bool tileHighlighted(int r, int c, const BoardFrame& f) {
@@ -72,7 +80,7 @@ void drawTiles(const BoardFrame& f) {
             if (!lit) continue;
             gs.idleTime = 0; // no move hint while the player looks at a group
             if (!playState.levelWon && !playState.levelLost)
-                drawGlow(at, 0.057298f * t, 64, Color(100, 100, 100, f.color.a()), kTileGlowCell);
+                drawGlow(at, 0.057298f * t, 64, Color(130, 130, 130, f.color.a()), kTileGlowCell);
         }
 }
 
@@ -145,10 +153,10 @@ void drawFigures(const BoardFrame& f, float dt) {
             if (offFrame(at, 35)) continue;
             int slot = fig.kind < kKinds ? gs.displayTable[fig.kind] : -1;
             if (slot >= 0 && slot < kFigureSlots)
-                drawSheetCell(gameplayTextures.figures[slot], at.x, at.y, fig.frame, f.color, 0, 0);
+                drawSheetCell(gameplayTextures.figures[slot], at.x, at.y, fig.frame, figureColor(f), 0, 0);
             if (cell.lock == 1) {
                 setTexture(gameplayTextures.lock);
-                drawRotatedSprite(at.x, at.y, at.x, at.y, 135, 70, 70, UvRect(0, 0, 1, 1), f.color, 0);
+                drawRotatedSprite(at.x, at.y, at.x, at.y, 135, 70, 70, UvRect(0, 0, 1, 1), figureColor(f), 0);
             }
             if (!f.markers) continue;
             switch (fig.bonus) {
