@@ -4,6 +4,7 @@
 //   picture one (4000 ms, fading over its last 1000) -> picture two if present
 //   -> load (one long loop pass; the bar is drawn from the progress reports)
 //   -> waiting for a key -> final fade (800 ms) -> menu scene
+#include "app/launch_options.h"
 #include "app/scenes.h"
 
 #include "app/scene_parts.h"
@@ -11,6 +12,7 @@
 #include "audio/sound_system.h"
 #include "persistence/profiles.h"
 #include "platform/files.h"
+#include "platform/pacing.h"
 #include "render/device.h"
 #include "render/render_states.h"
 #include "render/sprites.h"
@@ -86,7 +88,7 @@ void SplashScene::finishFade() {
     }
     if (startLaunchLevel()) return; // a test start goes straight into its level
     changeTune(0);
-    openScreenByName(profileCount() > 0 ? "main" : "newprofile");
+    if (!launchOptions.openMap || !openLaunchMap()) openScreenByName(profileCount() > 0 ? "main" : "newprofile");
 }
 
 void SplashScene::onFrame() {
@@ -150,8 +152,11 @@ void SplashScene::onActivate() { fadeOutMs = 1; }
 void SplashScene::onKeyDown(int key) { pendingKey = key; }
 void SplashScene::onLeftDown() { pendingKey = 13; } // a click counts as Enter
 
+// The bar is redrawn at most once per display frame: a present that waits for
+// the display after every one of hundreds of small files would stretch the
+// load to seconds. Every file is still counted.
 void SplashScene::reportLoadProgress(int bytes) {
-    if (shell.loadRequested) {
+    if (shell.loadRequested && loadRedrawDue()) {
         beginScene();
         drawLoadScreen();
         endScene();

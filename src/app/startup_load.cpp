@@ -2,12 +2,17 @@
 
 #include "app/scenes.h"
 #include "app/shell_state.h"
+#include "app/ui_wiring.h"
 #include "audio/sound_system.h"
 #include "board/level_file.h"
 #include "core/random.h"
+#include "effects/backgrounds.h"
 #include "effects/gameplay_screen.h"
 #include "effects/particles.h"
 #include "game/board_sounds.h"
+#include "game/map_media.h"
+#include "game/map_path.h"
+#include "game/saved_games.h"
 #include "persistence/player_paths.h"
 #include "persistence/profiles.h"
 #include "persistence/records.h"
@@ -17,6 +22,9 @@
 #include "render/text.h"
 #include "resources/registry.h"
 #include "resources/text_table.h"
+#include "ui/cursor.h"
+#include "ui/menu_tree.h"
+#include "ui/ui_media.h"
 
 namespace aw {
 namespace {
@@ -38,10 +46,24 @@ void runStartupLoad() {
     ensureSettingsDirectory();
     readProfiles();
     readRecords();
+    connectSavedGames(); // setting a level up now clears the profile's saved-game byte
     shell.settingsLoaded = true;
     setCurrentDirectory(shell.dataDirectory);
 
+    // The particle effects first: the scenery and the screens start them.
     loadEffects(shell.dataDirectory.c_str());
+    setCurrentDirectory(shell.dataDirectory);
+
+    // The scenery: the catalogue with its pictures and 3D objects, and the
+    // layouts of backgrounds 0 to 15 (kept for the run).
+    loadScenery();
+    setCurrentDirectory(shell.dataDirectory);
+
+    // The screen tree and the menu pictures.
+    connectUi();
+    loadMenus();
+    loadMenuTextures();
+    loadCursorPictures();
 
     // The game data: audio with every sample and the music, the gameplay
     // pictures, the font, and the 129 levels for their background numbers.
@@ -55,6 +77,10 @@ void runStartupLoad() {
     loadFont("font", 1.0f, 1.0f);
     scanLevels();
     setCurrentDirectory(shell.dataDirectory);
+
+    // The map's path and pictures (a missing path leaves the built-in course).
+    loadMapPath();
+    setUpMapMedia(shell.dataDirectory);
 
     shell.currentScene = &splashScene;
     for (const char* a : kArchives) closeArchive(a);

@@ -7,6 +7,7 @@
 #include "platform/paths.h"
 #include "resources/registry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -80,9 +81,11 @@ LevelLayout parseLevel(std::string_view text) {
         out.displayTable[slot] = i;
     }
 
-    float time = keyFloat(text, "time=");
+    // Limits far beyond any level are pinned: the limit formulas scale them
+    // by up to about 3.4 and keep the results in an int and in a saved game.
+    float time = std::clamp(keyFloat(text, "time="), -kLevelTimeLimit, kLevelTimeLimit);
     out.timeSeconds = time == 0 ? 10 : time;
-    int moves = keyInt(text, "moves=");
+    int moves = std::clamp(keyInt(text, "moves="), -kLevelMovesLimit, kLevelMovesLimit);
     out.moves = moves == 0 ? 50 : moves;
     out.background = keyInt(text, "back=");
 
@@ -137,16 +140,35 @@ void readLevelText(std::string_view text, int levelIndex) {
     applyLevel(parseLevel(text), levelIndex);
 }
 
-bool readLevel(int levelIndex) {
+namespace {
+
+// The level's text, read with "levels" current; false when it is nowhere
+// (with required, that ends the program in the registry).
+bool levelText(int levelIndex, bool required, std::string& text) {
     std::string back = dataDirectory.empty() ? currentDirectory() : dataDirectory;
     if (!back.empty() && back.back() != '/') back += '/';
     setCurrentDirectory(back + "levels");
     int size = 0;
-    uint8_t* data = loadResource(levelFileName(levelIndex).c_str(), &size, true);
-    std::string text(reinterpret_cast<const char*>(data), data ? size_t(size) : 0);
+    uint8_t* data = loadResource(levelFileName(levelIndex).c_str(), &size, required);
+    text.assign(reinterpret_cast<const char*>(data), data ? size_t(size) : 0);
     if (data) releaseResource(data);
     setCurrentDirectory(back);
+    return data != nullptr;
+}
+
+} // namespace
+
+bool readLevel(int levelIndex) {
+    std::string text;
+    levelText(levelIndex, true, text);
     readLevelText(text, levelIndex);
+    return true;
+}
+
+bool readLevelLayout(int levelIndex, LevelLayout& out) {
+    std::string text;
+    if (!levelText(levelIndex, false, text)) return false;
+    out = parseLevel(text);
     return true;
 }
 

@@ -10,6 +10,11 @@
 
 namespace aw {
 
+// The largest "time=" (seconds) and "moves=" a level may give; larger values
+// are taken as these.
+constexpr float kLevelTimeLimit = 100000;
+constexpr int kLevelMovesLimit = 1000000;
+
 // What one level text says, before it is applied to the board.
 struct LevelLayout {
     int figureCount = 8;
@@ -41,6 +46,9 @@ std::string levelFileName(int levelIndex);
 // Reads level index through the resource registry (a missing file is fatal,
 // as for every required data file) and applies it. Returns true.
 bool readLevel(int levelIndex);
+// Reads a level's file without touching the board (the map's miniature);
+// false, with out untouched, when the file is nowhere.
+bool readLevelLayout(int levelIndex, LevelLayout& out);
 // Reads an explicit file (tools, tests); false when it cannot be read.
 bool readLevelFile(const std::string& path, int levelIndex);
 void readLevelText(std::string_view text, int levelIndex);
