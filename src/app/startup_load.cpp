@@ -13,6 +13,8 @@
 #include "game/map_media.h"
 #include "game/map_path.h"
 #include "game/saved_games.h"
+#include "game/trophies.h"
+#include "game/trophy_media.h"
 #include "persistence/player_paths.h"
 #include "persistence/profiles.h"
 #include "persistence/records.h"
@@ -66,7 +68,8 @@ void runStartupLoad() {
     loadCursorPictures();
 
     // The game data: audio with every sample and the music, the gameplay
-    // pictures, the font, and the 129 levels for their background numbers.
+    // pictures, the font, the trophies, and the 129 levels for their
+    // background numbers.
     applyVolumes(settings().musicVolume, settings().soundVolume);
     startSound(); // without an audio device the game goes on silently
     loadSounds(shell.dataDirectory, [](long long bytes) { onFileLoaded(int(bytes)); });
@@ -75,6 +78,8 @@ void runStartupLoad() {
     loadGameplayGraphics(shell.dataDirectory.c_str());
     connectBoardPresentation();
     loadFont("font", 1.0f, 1.0f);
+    loadTrophies();
+    connectBoardTrophies();
     scanLevels();
     setCurrentDirectory(shell.dataDirectory);
 
