@@ -11,6 +11,7 @@
 #include "app/window_proc.h"
 #include "board/board.h"
 #include "core/fast_sqrt.h"
+#include "effects/backgrounds.h"
 #include "platform/paths.h"
 #include "platform/window.h"
 #include "render/draw_capture.h"
@@ -109,7 +110,12 @@ int main(int argc, char** argv) {
     for (size_t i = 0; i < results.size(); ++i)
         std::printf("%-30s %10.3f %10.3f %8.2f %8.2f\n", kScenes[i].name, results[i].mean, results[i].p99,
                     results[i].mean / results[0].mean, results[i].p99 / results[0].p99);
+    // The game's own order: the meshes before the textures they name, the
+    // audio thread before the process goes (a running mixer crashed the exit).
+    resetScenery();
     deviceRelease();
+    shellAudioShutdown();
+    freeTexts();
     closeWindow();
     return 0;
 }
