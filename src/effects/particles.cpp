@@ -165,8 +165,10 @@ void updateEmitter(Emitter& e, float dt) {
         e.countdown -= dt;
         if (e.countdown < 0) {
             e.countdown += e.interval;
-            int n = e.interval > dt ? 1 : int(dt / e.interval);
-            n = std::min(n, passBudget(d));
+            // Clamped before the conversion: a hostile file's tiny interval would overflow an int.
+            int budget = passBudget(d);
+            int n = e.interval > dt ? 1 : int(std::min(dt / e.interval, float(budget)));
+            n = std::min(n, budget);
             for (int i = 0; i < n; ++i) spawnPass(e.definition, d, e.position, offset, e.scale, e.cell);
         }
     }

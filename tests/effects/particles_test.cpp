@@ -147,7 +147,8 @@ TEST_F(Particles, PoolsStayBoundedWhateverAFileAsks) {
     startEffect("hose", 0, 0);
     updateEffects(16);
     EXPECT_LE(liveParticleCount(), kParticlePoolSize);
-    EXPECT_EQ(drawListCount(), kDrawListSize);
+    EXPECT_GT(liveParticleCount(), 0); // the hose still pours, within its budget
+    EXPECT_LE(drawListCount(), kDrawListSize);
     drawEffectList();
     EXPECT_EQ(drawListCount(), 0);
 }
