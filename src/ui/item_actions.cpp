@@ -61,10 +61,12 @@ void reopen(MenuNode* screen) {
 }
 
 void answerYes(MenuNode* screen) {
-    if (askedFor("removeplayer")) removeProfileToActOn();
-    else if (askedFor("quit")) uicall::quit();
+    // The key names the last box's question; only that box answers it (a
+    // "yes" elsewhere, as in the resume question, must not act on it).
+    bool box = is(screen, "messageboxyn");
+    if (box && askedFor("removeplayer")) removeProfileToActOn();
+    else if (box && askedFor("quit")) uicall::quit();
     else if (!runRegistered("yes")) goBack();
-    (void)screen;
 }
 
 void answerNo(MenuNode* screen) {
