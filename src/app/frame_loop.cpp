@@ -7,6 +7,7 @@
 #include "app/window_proc.h"
 #include "platform/clock.h"
 #include "platform/events.h"
+#include "platform/pacing.h"
 
 namespace aw {
 
@@ -22,6 +23,7 @@ void runFrame() {
     if (shell.diagnosticsOverlay) drawDiagnostics(shell.clock.fpsText);
     deviceEndScene();
     devicePresent();
+    paceFrame(); // waits here, as a present that syncs to the display would
     clockTick(shell.clock, ticksMs());
     if (shell.currentScene) shell.currentScene->onAfterFrame();
     applySceneSwitch();

@@ -11,6 +11,7 @@
 #include "audio/sound_system.h"
 #include "persistence/profiles.h"
 #include "platform/files.h"
+#include "platform/pacing.h"
 #include "render/device.h"
 #include "render/render_states.h"
 #include "render/sprites.h"
@@ -149,8 +150,11 @@ void SplashScene::onActivate() { fadeOutMs = 1; }
 void SplashScene::onKeyDown(int key) { pendingKey = key; }
 void SplashScene::onLeftDown() { pendingKey = 13; } // a click counts as Enter
 
+// The bar is redrawn at most once per display frame: a present that waits for
+// the display after every one of hundreds of small files would stretch the
+// load to seconds. Every file is still counted.
 void SplashScene::reportLoadProgress(int bytes) {
-    if (shell.loadRequested) {
+    if (shell.loadRequested && loadRedrawDue()) {
         beginScene();
         drawLoadScreen();
         endScene();

@@ -1,13 +1,17 @@
 #include "app/startup.h"
 
 #include "app/frame_loop.h"
+#include "app/launch_options.h"
 #include "app/scene.h"
 #include "app/services.h"
+#include "app/window_icon.h"
 #include "app/window_proc.h"
 #include "app/shell_state.h"
 #include "core/fast_sqrt.h"
+#include "effects/backgrounds.h"
 #include "platform/clock.h"
 #include "platform/events.h"
+#include "platform/pacing.h"
 #include "platform/paths.h"
 #include "platform/single_instance.h"
 #include "platform/window.h"
@@ -25,6 +29,7 @@ void showWindowNow() {
 }
 
 void shutdownApplication() {
+    resetScenery(); // the meshes and 3D objects, before the textures they name go
     deviceRelease();
     shellAudioShutdown();
     freeTexts();
@@ -48,10 +53,12 @@ int runApplication() {
     WindowConfig config;
     config.title = "Amberwick";
     config.fullScreen = shell.fullScreen != 0;
+    config.appId = kAppId;
     if (!openWindow(config)) {
         std::fprintf(stderr, "Amberwick: %s\n", lastWindowError());
         return 0;
     }
+    applyWindowIcon();
     installCloseSignalHandlers();
     if (!shell.fullScreen) showWindowNow();
     if (!deviceInit()) {
@@ -60,6 +67,7 @@ int runApplication() {
     }
     if (shell.fullScreen) showWindowNow();
     deviceUpdateProjection();
+    startFramePacing(!launchOptions.unpaced);
 
     shell.currentScene = startupScene();
     deviceBeginScene();

@@ -7,6 +7,7 @@
 #include "audio/sound_system.h"
 #include "board/level_file.h"
 #include "core/random.h"
+#include "effects/backgrounds.h"
 #include "game/board_sounds.h"
 #include "persistence/player_paths.h"
 #include "persistence/profiles.h"
@@ -42,6 +43,11 @@ void runStartupLoad() {
     readProfiles();
     readRecords();
     shell.settingsLoaded = true;
+    setCurrentDirectory(shell.dataDirectory);
+
+    // The scenery: the catalogue with its pictures and 3D objects, and the
+    // layouts of backgrounds 0 to 15 (kept for the run).
+    loadScenery();
     setCurrentDirectory(shell.dataDirectory);
 
     // The screen tree and the menu pictures.

@@ -2,15 +2,20 @@
 
 #include "app/scenes.h"
 #include "app/shell_state.h"
+#include "effects/backgrounds.h"
 #include "persistence/settings.h"
 #include "render/device.h"
 #include "ui/ui_hooks.h"
 
 namespace aw {
 
-// The particle effects, the landscape, the map, the trophy room and the
-// play flow connect their own hooks when they arrive.
+// The particle effects, the map, the trophy room and the play flow connect
+// their own hooks when they arrive.
 void connectUi() {
+    uiHooks.setMenuBackground = [](int number) {
+        setBackground(number);
+        setTintNow(1, 1, 1, 1);
+    };
     uiHooks.setMenuSubState = [](int kind) { menuScene.setSubState(kind); };
     uiHooks.switchToMenuScene = [] { requestSceneSwitch(&menuScene); };
     uiHooks.quit = [] { shell.quitRequested = 1; };

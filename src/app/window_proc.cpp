@@ -4,13 +4,17 @@
 #include "app/services.h"
 #include "app/shell_state.h"
 #include "platform/clock.h"
+#include "platform/pacing.h"
 
 namespace aw {
 
 void windowProc(const WindowMessage& m) {
     Scene* scene = shell.currentScene;
     switch (m.msg) {
-    case Msg::Size: deviceUpdateProjection(); break;
+    case Msg::Size:
+        deviceUpdateProjection();
+        updateRefreshPeriod(); // the window may have moved to another display
+        break;
     case Msg::Activate:
         // Only changes count: a window system may report focus again for the
         // window that already has it, and that is no return to the game.

@@ -11,6 +11,13 @@ inline int32_t getInt32(const uint8_t* p) {
     return static_cast<int32_t>(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24);
 }
 
+inline float getFloat32(const uint8_t* p) {
+    uint32_t u = static_cast<uint32_t>(getInt32(p));
+    float f;
+    std::memcpy(&f, &u, 4);
+    return f;
+}
+
 inline void putInt32(uint8_t* p, int32_t v) {
     uint32_t u = static_cast<uint32_t>(v);
     for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(u >> (8 * i));

@@ -1,6 +1,8 @@
 #include "platform/clock.h"
 
 #include <SDL.h>
+#include <cerrno>
+#include <time.h>
 
 namespace aw {
 namespace {
@@ -15,6 +17,25 @@ void sleepMs(uint32_t ms) {
         sleepOverride(ms);
     else
         SDL_Delay(ms);
+}
+
+int64_t ticksUs() {
+    if (ticksOverride) return int64_t(ticksOverride()) * 1000;
+    timespec t;
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return int64_t(t.tv_sec) * 1000000 + t.tv_nsec / 1000;
+}
+
+void sleepUs(int64_t us) {
+    if (us <= 0) return;
+    if (sleepOverride) {
+        sleepOverride(uint32_t((us + 999) / 1000));
+        return;
+    }
+    timespec t{time_t(us / 1000000), long(us % 1000000) * 1000};
+    // A signal cuts the sleep short: sleep the rest.
+    while (nanosleep(&t, &t) != 0 && errno == EINTR) {
+    }
 }
 
 void setClockOverride(TicksFn ticks, SleepFn sleep) {

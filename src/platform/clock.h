@@ -1,4 +1,5 @@
-// The millisecond clock and sleep. Both can be replaced so tests drive time.
+// The millisecond clock and sleep, and a microsecond clock for frame pacing.
+// All can be replaced so tests drive time.
 #pragma once
 #include <cstdint>
 
@@ -7,6 +8,12 @@ namespace aw {
 // Milliseconds since start, 32-bit, wrapping after about 49.7 days.
 uint32_t ticksMs();
 void sleepMs(uint32_t ms);
+
+// Microseconds since start, 64-bit (never wraps in practice), and a sleep of
+// that precision. Under a test clock they follow it: ticksUs() is ticksMs()
+// in microseconds and sleepUs() sleeps whole milliseconds, rounded up.
+int64_t ticksUs();
+void sleepUs(int64_t us);
 
 // Tests: replace the clock and sleep (nullptr restores the real ones).
 using TicksFn = uint32_t (*)();

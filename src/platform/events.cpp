@@ -1,6 +1,7 @@
 #include "platform/events.h"
 
 #include "platform/window.h"
+#include "platform/window_system.h"
 
 #include <SDL.h>
 #include <csignal>
@@ -54,9 +55,26 @@ bool translateEvent(const SDL_Event& e, WindowMessage& out) {
         case SDL_WINDOWEVENT_CLOSE: out.msg = Msg::Close; return true;
         case SDL_WINDOWEVENT_FOCUS_GAINED: out.msg = Msg::Activate; out.wParam = 1; return true;
         case SDL_WINDOWEVENT_FOCUS_LOST: out.msg = Msg::Activate; out.wParam = 0; return true;
-        case SDL_WINDOWEVENT_SIZE_CHANGED: out.msg = Msg::Size; return true;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+        case SDL_WINDOWEVENT_DISPLAY_CHANGED:
+            refreshWindowSize();
+            out.msg = Msg::Size;
+            return true;
+        // A window manager's answer may come with no size event of SDL's
+        // (it ignores a "new" size it already believed in): look again.
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SHOWN:
+        case SDL_WINDOWEVENT_MAXIMIZED:
+        case SDL_WINDOWEVENT_RESTORED:
+            if (!refreshWindowSize()) return false;
+            out.msg = Msg::Size;
+            return true;
         default: return false;
         }
+    case SDL_SYSWMEVENT:
+        if (!isWindowSystemConfigure(e) || !refreshWindowSize()) return false;
+        out.msg = Msg::Size;
+        return true;
     case SDL_KEYDOWN:
     case SDL_KEYUP: {
         int code = virtualKeyFromSdl(e.key.keysym.sym);

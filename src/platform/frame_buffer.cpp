@@ -58,21 +58,23 @@ void presentFrameBuffer() {
     if (!fbo) return;
     int w, h;
     drawableSize(w, h);
-    Letterbox lb = computeLetterbox(w, h);
-    int x0 = int(lb.offsetX + 0.5f), y0 = int(lb.offsetY + 0.5f);
-    int x1 = int(lb.offsetX + fbWidth * lb.scale + 0.5f), y1 = int(lb.offsetY + fbHeight * lb.scale + 0.5f);
+    PixelRect r = letterboxRect(w, h);
 
     GLboolean scissor = glIsEnabled(GL_SCISSOR_TEST);
     glDisable(GL_SCISSOR_TEST);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
     glViewport(0, 0, w, h);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
+    // Bars only where the frame leaves some: a software renderer pays for
+    // every pixel cleared.
+    if (r.x0 > 0 || r.y0 > 0 || r.x1 < w || r.y1 < h) {
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
     glBindFramebuffer(GL_READ_FRAMEBUFFER, fbo);
     // GL's window origin is bottom left: the letterbox offset from the top
     // becomes an offset from the bottom of the same size, so the rectangle is symmetric.
-    bool exact = (x1 - x0) == fbWidth && (y1 - y0) == fbHeight;
-    glBlitFramebuffer(0, 0, fbWidth, fbHeight, x0, h - y1, x1, h - y0, GL_COLOR_BUFFER_BIT,
+    bool exact = (r.x1 - r.x0) == fbWidth && (r.y1 - r.y0) == fbHeight;
+    glBlitFramebuffer(0, 0, fbWidth, fbHeight, r.x0, h - r.y1, r.x1, h - r.y0, GL_COLOR_BUFFER_BIT,
                       exact ? GL_NEAREST : GL_LINEAR);
     SDL_Window* win = SDL_GL_GetCurrentWindow();
     if (win) SDL_GL_SwapWindow(win);

@@ -40,12 +40,27 @@ std::string executableDirectory() {
     return slash == std::string::npos ? currentDirectory() : p.substr(0, slash);
 }
 
-std::string findDataDirectory() {
+namespace {
+bool isDirectory(const std::string& path) {
     struct stat st;
-    std::string local = currentDirectory() + "/Data";
-    if (::stat(local.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return local + "/";
-    return executableDirectory() + "/Data/";
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
+} // namespace
+
+std::string chooseDataDirectory(const std::string& workingDir, const std::string& executableDir) {
+    std::string local = workingDir + "/Data";
+    if (isDirectory(local)) return local + "/";
+    std::string beside = executableDir + "/Data";
+    if (isDirectory(beside)) return beside + "/";
+    // Installed: the executable in <prefix>/bin, the data in <prefix>/share.
+    size_t slash = executableDir.rfind('/');
+    std::string prefix = slash == std::string::npos ? std::string() : executableDir.substr(0, slash);
+    std::string installed = prefix + "/share/amberwick/Data";
+    if (isDirectory(installed)) return installed + "/";
+    return beside + "/";
+}
+
+std::string findDataDirectory() { return chooseDataDirectory(currentDirectory(), executableDirectory()); }
 
 std::string playerDirectory() {
     std::string base;

@@ -2,10 +2,12 @@
 
 #include "platform/frame_buffer.h"
 #include "platform/gl.h"
+#include "platform/window_system.h"
 
 #include <SDL.h>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace aw {
 namespace {
@@ -14,6 +16,10 @@ SDL_Window* window = nullptr;
 SDL_GLContext context = nullptr;
 bool isFullScreen = false;
 char errorText[256] = "";
+// The size the window system really gave the window (X11 only); elsewhere
+// SDL's own sizes are the truth and are read when asked.
+bool systemSized = false;
+int systemWidth = kFrameWidth, systemHeight = kFrameHeight;
 
 void setError(const char* what) { std::snprintf(errorText, sizeof errorText, "%s: %s", what, SDL_GetError()); }
 
@@ -21,6 +27,10 @@ void setError(const char* what) { std::snprintf(errorText, sizeof errorText, "%s
 
 bool openWindow(const WindowConfig& config) {
     if (window) return true;
+    if (config.appId) { // read when the video subsystem starts; a user's own setting wins
+        setenv("SDL_VIDEO_X11_WMCLASS", config.appId, 0);
+        setenv("SDL_VIDEO_WAYLAND_WMCLASS", config.appId, 0);
+    }
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         setError("SDL video");
         return false;
@@ -53,12 +63,14 @@ bool openWindow(const WindowConfig& config) {
         return false;
     }
     SDL_GL_MakeCurrent(window, context);
-    SDL_GL_SetSwapInterval(0); // no vertical sync, as the frame loop expects
+    SDL_GL_SetSwapInterval(0); // unpaced until startFramePacing() chooses
     if (!createFrameBuffer(kFrameWidth, kFrameHeight)) {
         std::snprintf(errorText, sizeof errorText, "frame buffer object not supported");
         closeWindow();
         return false;
     }
+    enableWindowSystemEvents();
+    refreshWindowSize();
     return true;
 }
 
@@ -68,6 +80,7 @@ void closeWindow() {
     if (window) SDL_DestroyWindow(window);
     context = nullptr;
     window = nullptr;
+    systemSized = false;
 }
 
 bool windowIsOpen() { return window != nullptr; }
@@ -83,6 +96,9 @@ void setWindowFullScreen(bool fullScreen) {
         SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     }
     isFullScreen = fullScreen;
+    // What the window manager makes of the request arrives later as a size
+    // event; until then the frame goes into the size the window has now.
+    refreshWindowSize();
 }
 
 bool windowFullScreen() { return isFullScreen; }
@@ -102,16 +118,39 @@ void raiseWindow() {
     SDL_RaiseWindow(window);
 }
 
+bool refreshWindowSize() {
+    int w = 0, h = 0;
+    systemSized = queryWindowSystemSize(window, w, h);
+    if (!systemSized) return false;
+    bool changed = w != systemWidth || h != systemHeight;
+    systemWidth = w;
+    systemHeight = h;
+    return changed;
+}
+
+// X11 has no scaling of its own: there the drawable is the window's size.
 void windowSize(int& w, int& h) {
     w = kFrameWidth;
     h = kFrameHeight;
-    if (window) SDL_GetWindowSize(window, &w, &h);
+    if (!window) return;
+    if (systemSized) {
+        w = systemWidth;
+        h = systemHeight;
+    } else {
+        SDL_GetWindowSize(window, &w, &h);
+    }
 }
 
 void drawableSize(int& w, int& h) {
     w = kFrameWidth;
     h = kFrameHeight;
-    if (window) SDL_GL_GetDrawableSize(window, &w, &h);
+    if (!window) return;
+    if (systemSized) {
+        w = systemWidth;
+        h = systemHeight;
+    } else {
+        SDL_GL_GetDrawableSize(window, &w, &h);
+    }
 }
 
 Letterbox computeLetterbox(int w, int h) {
@@ -122,6 +161,20 @@ Letterbox computeLetterbox(int w, int h) {
     lb.offsetX = (float(w) - kFrameWidth * lb.scale) / 2;
     lb.offsetY = (float(h) - kFrameHeight * lb.scale) / 2;
     return lb;
+}
+
+PixelRect letterboxRect(int w, int h) {
+    PixelRect r;
+    if (w <= 0 || h <= 0) return r;
+    Letterbox lb = computeLetterbox(w, h);
+    int fw = int(kFrameWidth * lb.scale + 0.5f), fh = int(kFrameHeight * lb.scale + 0.5f);
+    if (fw > w) fw = w;
+    if (fh > h) fh = h;
+    r.x0 = (w - fw) / 2;
+    r.y0 = (h - fh) / 2;
+    r.x1 = r.x0 + fw;
+    r.y1 = r.y0 + fh;
+    return r;
 }
 
 void windowToClient(int wx, int wy, int& cx, int& cy) {

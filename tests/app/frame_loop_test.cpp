@@ -4,6 +4,7 @@
 #include "app/window_proc.h"
 #include "platform/clock.h"
 #include "platform/frame_buffer.h"
+#include "platform/pacing.h"
 #include "platform/window.h"
 #include "render/device.h"
 
@@ -101,6 +102,27 @@ TEST_F(FrameLoop, TimeAwayIsNeverCounted) {
     frames(1, 16);
     EXPECT_FLOAT_EQ(scene.deltas.back(), 0.0f);
     EXPECT_FLOAT_EQ(shell.clock.animationTimeMs, before + 16.0f);
+}
+
+TEST_F(FrameLoop, PacedFramesMeasureTheirSleepAndAnInactiveWindowOnlyNaps) {
+    struct Paced { // the limiter on a clock whose sleeps pass time
+        Paced() {
+            setClockOverride(fakeTicks, [](uint32_t ms) { fakeNow += ms, slept += ms; });
+            framePacer.mode = Pacing::Limiter;
+            framePacer.frameStartUs = ticksUs();
+        }
+        ~Paced() { resetFramePacing(); }
+    } paced;
+    frames(30, 2); // 2 ms of work a frame
+    // The clock ticks after the limiter's sleep: every delta is a whole period.
+    for (size_t i = 2; i < scene.deltas.size(); ++i) EXPECT_NEAR(scene.deltas[i], 16.667f, 1.0f) << i;
+    windowProc({Msg::Activate, 0, 0, 0});
+    slept = 0;
+    for (int i = 0; i < 3; ++i) runFrame();
+    EXPECT_EQ(slept, 600u); // 200 ms a pass and no limiter on top
+    windowProc({Msg::Activate, 1, 0, 0});
+    frames(1, 2);
+    EXPECT_FLOAT_EQ(scene.deltas.back(), 0.0f); // time away still never counts
 }
 
 TEST_F(FrameLoop, SceneSwitchHappensAfterTheFrameAndOnlyTheLastRequestCounts) {

@@ -69,6 +69,23 @@ std::vector<Expected> expectedPictures() {
         e.push_back({"mask/cover" + std::to_string(i) + ".tga", Kind::Tga, 0, 0});
         e.push_back({"mask/mask" + std::to_string(i) + ".tga", Kind::Tga, 0, 0});
     }
+    // The scenery: each landscape's sky and water, and the shared pieces.
+    for (int i = 0; i < 18; ++i) {
+        e.push_back({"sky" + std::to_string(i) + ".jpg", Kind::Jpeg, 512, 256});
+        e.push_back({"water" + std::to_string(i) + ".jpg", Kind::Jpeg, 256, 256});
+    }
+    for (const char* n : {"_a_sunwarm.jpg", "_a_sunpale.jpg", "_a_sunset.jpg", "_a_moonglow.jpg"})
+        e.push_back({n, Kind::AlphaJpeg, 256, 256});
+    for (const char* n : {"_a_oakbranch.jpg", "_a_autumnbranch.jpg", "_a_pinebranch.jpg", "_a_snowbranch.jpg",
+                          "_a_palmfrond.jpg"})
+        e.push_back({n, Kind::AlphaJpeg, 512, 256});
+    e.push_back({"_a_vine.jpg", Kind::AlphaJpeg, 512, 128});
+    e.push_back({"_a_reeds.jpg", Kind::AlphaJpeg, 256, 128});
+    e.push_back({"_a_flowers.jpg", Kind::AlphaJpeg, 256, 128});
+    e.push_back({"_a_spray.jpg", Kind::AlphaJpeg, 64, 64});
+    e.push_back({"waterfall.jpg", Kind::Jpeg, 128, 256});
+    e.push_back({"wood.jpg", Kind::Jpeg, 64, 64});
+    e.push_back({"metal.jpg", Kind::Jpeg, 64, 64});
     for (int i = 1; i <= 17; ++i) {
         e.push_back({"trophyes/trophy" + twoDigits(i) + ".tga", Kind::Tga, 0, 0});
         e.push_back({"trophyes/trophy" + twoDigits(i) + "_glow.tga", Kind::Tga, 0, 0});

@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 #include <gtest/gtest.h>
+#include <cstdlib>
 
 using namespace aw;
 
@@ -77,6 +78,39 @@ TEST(EventTranslation, LetterboxMapsWindowPointsToFramePixels) {
     Letterbox tall = computeLetterbox(1600, 1600);
     EXPECT_FLOAT_EQ(tall.scale, 2.0f);
     EXPECT_FLOAT_EQ(tall.offsetY, 200.0f);
+}
+
+TEST(EventTranslation, LetterboxRectangleShowsTheWholeFrameInAnySurface) {
+    struct { int w, h, x0, y0, x1, y1; } exact[] = {
+        {800, 600, 0, 0, 800, 600}, {1024, 768, 0, 0, 1024, 768}, // fills
+        {1000, 600, 100, 0, 900, 600},                             // bars left and right
+        {640, 700, 0, 110, 640, 590},                              // bars above and below
+    };
+    for (auto c : exact) {
+        PixelRect r = letterboxRect(c.w, c.h);
+        EXPECT_EQ(r.x0, c.x0) << c.w << "x" << c.h;
+        EXPECT_EQ(r.y0, c.y0) << c.w << "x" << c.h;
+        EXPECT_EQ(r.x1, c.x1) << c.w << "x" << c.h;
+        EXPECT_EQ(r.y1, c.y1) << c.w << "x" << c.h;
+    }
+    // Odd sizes: inside the surface, touching two opposite edges, centred
+    // to a pixel, and of the frame's shape.
+    for (int w : {1, 321, 799, 801, 1023, 1366, 3841})
+        for (int h : {1, 241, 599, 601, 767, 2161}) {
+            PixelRect r = letterboxRect(w, h);
+            ASSERT_GE(r.x0, 0);
+            ASSERT_GE(r.y0, 0);
+            ASSERT_LE(r.x1, w);
+            ASSERT_LE(r.y1, h);
+            EXPECT_TRUE(r.x1 - r.x0 == w || r.y1 - r.y0 == h) << w << "x" << h;
+            EXPECT_LE(std::abs(r.x0 - (w - r.x1)), 1) << w << "x" << h;
+            EXPECT_LE(std::abs(r.y0 - (h - r.y1)), 1) << w << "x" << h;
+            if (r.x1 - r.x0 > 40 && r.y1 - r.y0 > 30) {
+                EXPECT_NEAR(double(r.x1 - r.x0) / (r.y1 - r.y0), 4.0 / 3.0, 0.05) << w << "x" << h;
+            }
+        }
+    PixelRect none = letterboxRect(0, 0); // a minimised window: nothing to draw into
+    EXPECT_EQ(none.x1 - none.x0, 0);
 }
 
 class WindowEvents : public ::testing::Test {

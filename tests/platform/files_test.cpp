@@ -81,3 +81,22 @@ TEST(Paths, PlayerDirectoryFollowsXdgDataHome) {
     EXPECT_NE(playerDirectory().rfind("relative", 0), 0u);
     if (old) setenv("XDG_DATA_HOME", saved.c_str(), 1); else unsetenv("XDG_DATA_HOME");
 }
+
+TEST(Files, DataDirectoryIsLocalThenBesideTheExecutableThenInstalled) {
+    test::TempDir dir;
+    const std::string work = dir / "work", bin = dir / "prefix/bin";
+    ASSERT_TRUE(makeDirectories(work));
+    ASSERT_TRUE(makeDirectories(bin));
+    // Nothing anywhere: the one beside the executable, so the error names it.
+    EXPECT_EQ(chooseDataDirectory(work, bin), bin + "/Data/");
+    ASSERT_TRUE(makeDirectories(dir / "prefix/share/amberwick/Data"));
+    EXPECT_EQ(chooseDataDirectory(work, bin), dir / "prefix/share/amberwick/Data/");
+    ASSERT_TRUE(makeDirectories(bin + "/Data"));
+    EXPECT_EQ(chooseDataDirectory(work, bin), bin + "/Data/");
+    ASSERT_TRUE(makeDirectories(work + "/Data"));
+    EXPECT_EQ(chooseDataDirectory(work, bin), work + "/Data/");
+    // A plain file named Data is no data directory.
+    ASSERT_TRUE(makeDirectories(dir / "other"));
+    write(dir / "other/Data", "not a directory");
+    EXPECT_EQ(chooseDataDirectory(dir / "other", bin), bin + "/Data/");
+}

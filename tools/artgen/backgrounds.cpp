@@ -6,6 +6,7 @@
 #include "noise.h"
 #include "painters.h"
 #include "palette.h"
+#include "scenery_art.h"
 #include "scenery_props.h"
 
 #include <cmath>
@@ -56,6 +57,48 @@ Scene base(uint32_t seed) {
 
 double topAt(const std::vector<double>& t, double x) { return t[std::clamp(int(x), 0, int(t.size()) - 1)]; }
 
+// Water let into the ground: the scenery's flowing water shows through it.
+// A fall: a band a little wider at its foot, softest at its sides.
+void fall(cairo_t* cr, double x, double top, double bottom, double width) {
+    cairo_move_to(cr, x - width / 2, top);
+    cairo_line_to(cr, x + width / 2, top);
+    cairo_line_to(cr, x + width * 0.65, bottom);
+    cairo_line_to(cr, x - width * 0.65, bottom);
+    cairo_close_path(cr);
+    cairo_pattern_t* g = cairo_pattern_create_linear(x - width * 0.65, 0, x + width * 0.65, 0);
+    cairo_pattern_add_color_stop_rgba(g, 0, 0.85, 0.93, 1, 0);
+    cairo_pattern_add_color_stop_rgba(g, 0.25, 0.88, 0.95, 1, 1);
+    cairo_pattern_add_color_stop_rgba(g, 0.75, 0.88, 0.95, 1, 1);
+    cairo_pattern_add_color_stop_rgba(g, 1, 0.85, 0.93, 1, 0);
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+}
+
+// A brook winding through the given points (at least two), widening as it comes nearer.
+void brook(cairo_t* cr, std::initializer_list<std::pair<double, double>> points, double width, Rgb colour) {
+    std::vector<std::pair<double, double>> p(points);
+    for (size_t i = 0; i + 1 < p.size(); ++i) {
+        double mx = (p[i].first + p[i + 1].first) / 2;
+        cairo_move_to(cr, p[i].first, p[i].second);
+        cairo_curve_to(cr, mx, p[i].second, mx, p[i + 1].second, p[i + 1].first, p[i + 1].second);
+        setColor(cr, colour);
+        cairo_set_line_width(cr, width * (0.7 + 0.3 * double(i + 1) / double(p.size())));
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+        cairo_stroke(cr);
+    }
+}
+
+void pool(cairo_t* cr, double cx, double cy, double rx, double ry, Rgb colour) {
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_scale(cr, rx, ry);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_restore(cr);
+    setColor(cr, colour);
+    cairo_fill(cr);
+}
+
 Scene scene(int n) {
     Scene s = base(uint32_t(n) + 1);
     switch (n) {
@@ -85,6 +128,9 @@ Scene scene(int n) {
         s.clouds = 0.15;
         s.ridges = {dunes(360, 30, 1.0, 11, 0xE0B878, 0xC89A5C, 0.3), dunes(420, 40, 1.4, 12, 0xE8C088, 0xB8844C),
                     dunes(520, 50, 0.9, 13, 0xF0CC90, 0xA8703C)};
+        s.poolTop = hex(0x3AA8B0);
+        s.poolBottom = hex(0x1A6A78);
+        s.pools = [](cairo_t* cr, const auto&) { pool(cr, 215, 556, 120, 20, hex(0x4AA8B0)); };
         s.props = [](cairo_t* cr, const auto& t) {
             props::pyramid(cr, 560, topAt(t[0], 560) + 12, 220, hex(0xD8B070));
             props::pyramid(cr, 700, topAt(t[0], 700) + 14, 140, hex(0xD0A868));
@@ -95,6 +141,7 @@ Scene scene(int n) {
         s.skyTop = hex(0x5A90C8);
         s.ridges = {mountains(290, 80, 1.5, 14, 0x6E86A8, 0x8898B0, 0.5), hills(350, 40, 2.0, 15, 0x3E6A3A, 0x2E4E2A, 0.2),
                     water(390, 0x3E88A8, 0x1E4A60), tilted(hills(520, 50, 1.3, 16, 0x5E8E34, 0x2C4A1C), 50)};
+        s.falls = [](cairo_t* cr, const auto& t) { fall(cr, 468, topAt(t[1], 468) + 4, 394, 16); };
         s.props = [](cairo_t* cr, const auto& t) {
             for (int i = 0; i < 14; ++i) props::pine(cr, 20 + i * 58, topAt(t[1], 20 + i * 58) + 10, 60 + (i * 37) % 25, hex(0x2E5A30));
             props::pine(cr, 720, topAt(t[3], 720) + 10, 170, hex(0x2A5028));
@@ -104,6 +151,13 @@ Scene scene(int n) {
     case 4:  // Mountain valley, snow caps
         s.ridges = {mountains(260, 160, 1.3, 17, 0x8A96B0, 0x7A86A0, 0.3, 250),
                     mountains(360, 100, 1.7, 18, 0x6C7C70, 0x55664A, 0.15, 300), hills(470, 50, 1.2, 19, 0x6E9E40, 0x3A6224)};
+        s.poolTop = hex(0x5A98B8);
+        s.poolBottom = hex(0x2A5A78);
+        s.falls = [](cairo_t* cr, const auto& t) { fall(cr, 330, topAt(t[1], 330) + 20, topAt(t[2], 330) + 10, 22); };
+        s.pools = [](cairo_t* cr, const auto& t) {
+            double y = topAt(t[2], 330) + 8;
+            brook(cr, {{330, y}, {420, y + 40}, {560, y + 70}, {820, y + 95}}, 26, hex(0x6AA8C8));
+        };
         s.props = [](cairo_t* cr, const auto& t) {
             for (int i = 0; i < 4; ++i) props::pine(cr, 640 + i * 40, topAt(t[2], 640 + i * 40) + 8, 90, hex(0x2E5A30));
             birds(cr, 250, 140, 1.1, 4, 9);
@@ -126,6 +180,11 @@ Scene scene(int n) {
         s.skyHorizon = hex(0xF6D8A8);
         s.ridges = {hills(330, 50, 1.3, 21, 0xA08A60, 0x8A7A58, 0.45), hills(400, 60, 1.6, 22, 0xB87A30, 0x8A5424, 0.1),
                     tilted(hills(500, 40, 1.2, 23, 0xC89A40, 0x7A4E20), 80)};
+        s.poolTop = hex(0x5A88A0);
+        s.poolBottom = hex(0x2E4A5A);
+        s.pools = [](cairo_t* cr, const auto&) {
+            brook(cr, {{-10, 560}, {260, 532}, {520, 566}, {810, 548}}, 20, hex(0x6A90A0));
+        };
         s.props = [](cairo_t* cr, const auto& t) {
             props::windmill(cr, 650, topAt(t[1], 650) + 6, 1.6);
             props::tree(cr, 90, topAt(t[2], 90) + 8, 110, hex(0xC8602A), 21);
@@ -138,6 +197,12 @@ Scene scene(int n) {
         s.sunColor = hex(0xFFF4DA);
         s.ridges = {mountains(280, 150, 1.1, 24, 0xD0D8E8, 0xA8B4C8, 0.25, 400),
                     hills(420, 50, 1.4, 25, 0xE8ECF2, 0xBCC6D6), hills(520, 30, 1.2, 26, 0xF4F6FA, 0xC6CEDA)};
+        s.poolTop = hex(0x7AA8C8);
+        s.poolBottom = hex(0x3A6A8A);
+        s.pools = [](cairo_t* cr, const auto& t) {
+            double y = topAt(t[1], 0) + 40;
+            brook(cr, {{-10, y}, {300, y - 12}, {520, y + 18}, {810, y + 30}}, 14, hex(0x8AB4D0));
+        };
         s.props = [](cairo_t* cr, const auto& t) {
             for (int i = 0; i < 3; ++i) props::pine(cr, 60 + i * 45, topAt(t[2], 60 + i * 45) + 8, 110 - i * 15, hex(0x2E5044));
             props::castle(cr, 620, topAt(t[1], 620) + 6, 1.0, hex(0xB8B0A8), hex(0x3A5A8A));
@@ -148,6 +213,10 @@ Scene scene(int n) {
         s.skyHorizon = hex(0xE2E8C0);
         s.ridges = {hills(300, 60, 2.0, 27, 0x4E7A50, 0x3E6240, 0.4), hills(380, 50, 2.5, 28, 0x2E5A2A, 0x234420, 0.1),
                     hills(520, 40, 1.5, 29, 0x3E6A26, 0x1E3A14)};
+        s.poolTop = hex(0x3A8A80);
+        s.poolBottom = hex(0x1A4A44);
+        s.falls = [](cairo_t* cr, const auto& t) { fall(cr, 250, topAt(t[1], 250) + 4, topAt(t[2], 250) + 12, 26); };
+        s.pools = [](cairo_t* cr, const auto& t) { pool(cr, 250, topAt(t[2], 250) + 20, 70, 12, hex(0x4A9A90)); };
         s.props = [](cairo_t* cr, const auto& t) {
             props::ruins(cr, 600, topAt(t[1], 600) + 14, 1.2, hex(0xA89A78));
             for (int i = 0; i < 6; ++i) props::tree(cr, 30 + i * 90, topAt(t[2], 30 + i * 90) + 12, 80, hex(0x3A7A2A), 40 + i);
@@ -162,11 +231,18 @@ Scene scene(int n) {
                     tilted(hills(330, 60, 1.8, 31, 0xC8703C, 0x6A3018), 200)};
         s.ridges[0].shape = RidgeShape::Cliff;
         s.ridges[2].shape = RidgeShape::Cliff;
+        s.poolTop = hex(0x6A78A0);
+        s.poolBottom = hex(0x2A3450);
+        s.falls = [](cairo_t* cr, const auto& t) { fall(cr, 560, topAt(t[2], 560) + 8, 585, 20); };
+        s.pools = [](cairo_t* cr, const auto&) { pool(cr, 560, 600, 110, 24, hex(0x7A88A8)); };
         s.props = [](cairo_t* cr, const auto&) { birds(cr, 300, 160, 1.2, 3, 7); };
         break;
     case 10:  // Castle on the hill
         s.ridges = {hills(330, 40, 1.2, 32, 0x8AA0B8, 0x9AAAB8, 0.5), hills(380, 80, 0.9, 33, 0x6E9E40, 0x4A7A2E),
                     tilted(hills(510, 40, 1.3, 34, 0x7CAE48, 0x3A6220), -40)};
+        s.pools = [](cairo_t* cr, const auto&) {
+            brook(cr, {{-10, 562}, {240, 546}, {520, 572}, {810, 556}}, 24, hex(0x5A9AC0));
+        };
         s.props = [](cairo_t* cr, const auto& t) {
             props::castle(cr, 560, topAt(t[1], 560) + 8, 1.3, hex(0xD8C8A8), hex(0x8A3A22));
             props::tree(cr, 100, topAt(t[2], 100) + 8, 100, pal::leaf, 51);
@@ -268,6 +344,8 @@ Scene scene(int n) {
         s.clouds = 0.2;
         s.vignette = 0.2;
         s.ridges = {hills(300, 50, 1.5, 43, 0x5E8E4A, 0x46703A, 0.3), water(360, 0x5AA8C0, 0x2A6A80)};
+        // The waterfall in the opening, falling into the pool.
+        s.falls = [](cairo_t* cr, const auto&) { fall(cr, 505, 100, 372, 64); };
         s.props = [](cairo_t* cr, const auto&) {
             // Cave walls framing the opening; a stair of ledges for the
             // trophies running from the upper left to the lower right.
@@ -286,15 +364,6 @@ Scene scene(int n) {
             cairo_fill(cr);
             cairo_pattern_destroy(g);
             cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
-            // Waterfall in the opening.
-            g = cairo_pattern_create_linear(470, 0, 540, 0);
-            cairo_pattern_add_color_stop_rgba(g, 0, 0.85, 0.95, 1, 0);
-            cairo_pattern_add_color_stop_rgba(g, 0.5, 0.9, 0.97, 1, 0.8);
-            cairo_pattern_add_color_stop_rgba(g, 1, 0.85, 0.95, 1, 0);
-            cairo_rectangle(cr, 470, 100, 70, 300);
-            cairo_set_source(cr, g);
-            cairo_fill(cr);
-            cairo_pattern_destroy(g);
             for (int i = 0; i < 17; ++i) {
                 double x = 44.705883 * i + 20, y = 300 - (280 - 32.941177 * i) + 30;
                 props::rock(cr, x, y, 70, 14, hex(0x8A7458), 70 + i);
@@ -316,7 +385,9 @@ Scene scene(int n) {
 }  // namespace
 
 void paintLandscape(Sink& sink, int number) {
-    sink.put("AnimBacks/_a_back" + std::to_string(number) + ".jpg", paintScene(scene(number)), Format::AlphaJpegPicture);
+    Scene s = scene(number);
+    sink.put("AnimBacks/_a_back" + std::to_string(number) + ".jpg", paintScene(s), Format::AlphaJpegPicture);
+    paintLandscapeScenery(sink, number, s);
 }
 
 }  // namespace art

@@ -52,6 +52,13 @@ Rgb skyAt(const Scene& s, double x, double y, const std::vector<float>& cloud, i
 
 }  // namespace
 
+std::vector<std::vector<double>> ridgeTops(const Scene& s) {
+    std::vector<std::vector<double>> tops(s.ridges.size(), std::vector<double>(s.w));
+    for (size_t r = 0; r < s.ridges.size(); ++r)
+        for (int x = 0; x < s.w; ++x) tops[r][x] = ridgeTop(s.ridges[r], x, s.w);
+    return tops;
+}
+
 Image paintScene(const Scene& s) {
     const int W = s.w, H = s.h;
     // Coarse cloud field, stretched sideways.
@@ -123,12 +130,13 @@ Image paintScene(const Scene& s) {
             mask[size_t(y) * W + x] = float(alpha);
         }
 
-    if (s.props) {
-        // Objects on a layer of their own, merged into colour and mask.
+    std::vector<std::vector<double>> visible(tops.size());
+    for (size_t r = 0; r < tops.size(); ++r) visible[r].assign(tops[r].begin() + 2, tops[r].begin() + 2 + W);
+    // A layer of its own merged into colour and mask: props add to the mask,
+    // water layers set it to their own value where they cover.
+    auto merge = [&](const Scene::Painter& paint, double maskValue, bool addsToMask) {
         Canvas layer(W, H);
-        std::vector<std::vector<double>> visible(tops.size());
-        for (size_t r = 0; r < tops.size(); ++r) visible[r].assign(tops[r].begin() + 2, tops[r].begin() + 2 + W);
-        s.props(layer.cr(), visible);
+        paint(layer.cr(), visible);
         Image l = layer.image();
         for (int i = 0; i < W * H; ++i) {
             double a = l.px[size_t(i) * 4 + 3] / 255.0;
@@ -137,9 +145,12 @@ Image paintScene(const Scene& s) {
                 uint8_t& d = colour.px[size_t(i) * 4 + k];
                 d = uint8_t(std::lround(d * (1 - a) + l.px[size_t(i) * 4 + k] * a));
             }
-            mask[i] = float(a + mask[i] * (1 - a));
+            mask[i] = float(addsToMask ? a + mask[i] * (1 - a) : maskValue * a + mask[i] * (1 - a));
         }
-    }
+    };
+    if (s.pools) merge(s.pools, s.waterAlpha / 255.0, false);
+    if (s.falls) merge(s.falls, s.fallAlpha / 255.0, false);
+    if (s.props) merge(s.props, 0, true);
     for (int i = 0; i < W * H; ++i) colour.px[size_t(i) * 4 + 3] = uint8_t(std::lround(mask[i] * 255));
     return colour;
 }

@@ -40,9 +40,20 @@ struct Scene {
     double waterAlpha = 100;        // mask value over water (0 = transparent)
     double skyAlpha = 0;            // mask value over sky
     uint32_t seed = 1;
+    using Painter = std::function<void(cairo_t*, const std::vector<std::vector<double>>&)>;
+    // Water let into the ground after the ridges, given the ridge tops:
+    // pools and brooks end at the water alpha (the flowing water behind shows
+    // through), falls at fallAlpha (the falling water shows almost whole).
+    // Paint them in their own colour; coverage is the painted alpha.
+    Painter pools, falls;
+    double fallAlpha = 40;
+    Rgb poolTop = hex(0x4A90B8), poolBottom = hex(0x2E5E80); // water colour where no ridge is water
     // Objects painted on top, given the ridge top of each column and ridge.
-    std::function<void(cairo_t*, const std::vector<std::vector<double>>&)> props;
+    Painter props;
 };
+
+// The ridge tops of each column of each ridge, as the painters receive them.
+std::vector<std::vector<double>> ridgeTops(const Scene& scene);
 
 // Paints the scene: colour everywhere (the sky stays painted under the
 // mask), alpha = the show-through mask.

@@ -2,9 +2,13 @@
 // Paints every picture of the data set into OUTDIR, named by its path
 // relative to the Data directory. With --docs it also writes the contact
 // sheet, the greyscale figure sheet and the board screenshot into DOCDIR.
+// amberwick-art --icons OUTDIR APP_ID writes the desktop icons and the
+// window icon instead (see icons.h).
 #include "docs.h"
+#include "icons.h"
 #include "output.h"
 #include "painters.h"
+#include "scenery_art.h"
 
 #include <atomic>
 #include <chrono>
@@ -17,6 +21,10 @@
 
 int main(int argc, char** argv) {
     std::string outDir, docsDir;
+    if (argc >= 4 && std::strcmp(argv[1], "--icons") == 0) {
+        if (argc >= 6 && std::strcmp(argv[4], "--art-dir") == 0) art::setArtSourceDir(argv[5]);
+        return art::writeIcons(argv[2], argv[3]) ? 0 : 1;
+    }
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--docs") == 0 && i + 1 < argc) {
             docsDir = argv[++i];
@@ -30,7 +38,9 @@ int main(int argc, char** argv) {
         }
     }
     if (outDir.empty()) {
-        std::fprintf(stderr, "usage: amberwick-art OUTDIR [--docs DOCDIR] [--art-dir SVGDIR]\n");
+        std::fprintf(stderr,
+                     "usage: amberwick-art OUTDIR [--docs DOCDIR] [--art-dir SVGDIR]\n"
+                     "       amberwick-art --icons OUTDIR APP_ID [--art-dir SVGDIR]\n");
         return 2;
     }
     auto start = std::chrono::steady_clock::now();
@@ -50,6 +60,7 @@ int main(int argc, char** argv) {
     jobs.push_back([&] { art::paintUiAtlases(sink); });
     jobs.push_back([&] { art::paintParticles(sink); });
     jobs.push_back([&] { art::paintTrophies(sink); });
+    jobs.push_back([&] { art::paintSceneryPictures(sink); });
 
     // Each job paints its own files, so the order of work does not change
     // the bytes written.

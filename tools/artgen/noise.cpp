@@ -52,6 +52,33 @@ double fbm(double x, double y, int octaves, uint32_t seed, double gain) {
     return sum / norm;
 }
 
+double tileNoise(double x, double y, int periodX, int periodY, uint32_t seed) {
+    double fx = std::floor(x), fy = std::floor(y);
+    int px = periodX > 0 ? periodX : 1, py = periodY > 0 ? periodY : 1;
+    auto wrap = [](int v, int p) { return ((v % p) + p) % p; };
+    int x0 = wrap(int(fx), px), y0 = wrap(int(fy), py), x1 = (x0 + 1) % px, y1 = (y0 + 1) % py;
+    double tx = fade(x - fx), ty = fade(y - fy);
+    double a = lattice(x0, y0, seed), b = lattice(x1, y0, seed);
+    double c = lattice(x0, y1, seed), d = lattice(x1, y1, seed);
+    double top = a + (b - a) * tx, bottom = c + (d - c) * tx;
+    return top + (bottom - top) * ty;
+}
+
+double tileFbm(double x, double y, int periodX, int periodY, int octaves, uint32_t seed, double gain) {
+    double sum = 0, amp = 1, norm = 0;
+    for (int i = 0; i < octaves; ++i) {
+        // Each octave doubles the lattice and its period, so all of them repeat together.
+        sum += amp * tileNoise(x, y, periodX, periodY, seed + uint32_t(i) * 101u);
+        norm += amp;
+        amp *= gain;
+        x = x * 2 + 0.37;
+        y = y * 2 + 0.61;
+        periodX *= 2;
+        periodY *= 2;
+    }
+    return sum / norm;
+}
+
 double smoothstep(double e0, double e1, double x) {
     double t = clamp01((x - e0) / (e1 - e0));
     return t * t * (3 - 2 * t);

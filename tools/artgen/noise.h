@@ -23,6 +23,11 @@ double valueNoise(double x, double y, uint32_t seed);
 // Sum of octaves, normalised to [0, 1].
 double fbm(double x, double y, int octaves, uint32_t seed, double gain = 0.5);
 
+// Value noise and octaves that repeat every periodX by periodY lattice cells
+// (integers), for textures that tile: the scenery's skies and water.
+double tileNoise(double x, double y, int periodX, int periodY, uint32_t seed);
+double tileFbm(double x, double y, int periodX, int periodY, int octaves, uint32_t seed, double gain = 0.5);
+
 double smoothstep(double e0, double e1, double x);
 double clamp01(double x);
 

@@ -77,7 +77,10 @@ int main(int argc, char** argv) {
             finish(s, 0.8f, 0.8f);
         else
             finish(s, 0.005f, 0.02f);
-        normaliseLevel(s, recipe.ambient ? kAmbientLevelDb : kEffectLevelDb, kPeakCeilingDb);
+        if (recipe.ambient)
+            normaliseLevel(s, kAmbientLevelDb, kPeakCeilingDb, LevelMeasure::Smoothed);
+        else
+            normaliseLevel(s, kEffectLevelDb, kPeakCeilingDb);
         std::vector<uint8_t> ogg = encodeVorbis(s, kVorbisQuality);
         if (ogg.empty() || !writeBytes(root / "Sounds" / recipe.name, ogg)) {
             std::fprintf(stderr, "amberwick-soundgen: cannot write %s\n", recipe.name);
@@ -85,8 +88,9 @@ int main(int argc, char** argv) {
         }
         if (verbose) {
             Level level = measureLevel(s);
-            std::printf("%-24s %5.2f s  short-term %6.1f dBFS  peak %6.1f dBFS  %6zu bytes\n", recipe.name,
-                        (double)s.size() / kRate, level.shortTermDb, level.peakDb, ogg.size());
+            std::printf("%-24s %5.2f s  short-term %6.1f dBFS  smoothed %6.1f dBFS  peak %6.1f dBFS  %6zu bytes\n",
+                        recipe.name, (double)s.size() / kRate, level.shortTermDb, level.smoothedDb, level.peakDb,
+                        ogg.size());
         }
     }
 

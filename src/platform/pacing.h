@@ -1,0 +1,72 @@
+// Frame pacing: the game draws no more frames than the display can show.
+//
+//   paced, swaps wait     vertical sync (adaptive where the driver has it, else plain)
+//   paced, swaps return   a limiter sleeps the rest of the display's refresh period
+//   unpaced               frames as fast as they come (benchmarks, --unpaced)
+//
+// A driver's word that it syncs is not trusted: some accept a swap interval
+// and still return at once (the offscreen driver, some hidden windows). The
+// first frames are timed, and the limiter takes over when they run faster
+// than the display.
+//
+// Every clock of the game runs on measured frame times, so pacing changes
+// how often a frame is drawn, never what happens in it.
+//
+// Lifetime: the pacer lives for the run. startFramePacing() once the window
+// and its GL context exist; until then (and in tests that never call it)
+// frames are unpaced. resetFramePacing() gives tests a clean record.
+#pragma once
+#include <cstdint>
+
+namespace aw {
+
+enum class Pacing : uint8_t {
+    Unpaced,
+    Probing,   // a swap interval was accepted; timing the first frames
+    SwapWaits, // vertical sync does the pacing
+    Limiter,   // the pacer sleeps to the refresh period
+};
+
+constexpr int kPacingProbeFrames = 16;
+constexpr int kFallbackRefreshHz = 60; // when the display does not say
+
+struct FramePacer {
+    Pacing mode = Pacing::Unpaced;
+    int swapInterval = 0;       // what the driver accepted: -1 adaptive, 1 plain, 0 none
+    int64_t periodUs = 1000000 / kFallbackRefreshHz;
+    int64_t frameStartUs = 0;   // limiter: where the current frame's period began
+    int64_t lastPresentUs = -1; // probe: the previous present, -1 before the first
+    int64_t probeUs[kPacingProbeFrames] = {}; // probe: present-to-present intervals
+    int probeCount = 0;
+    bool loadRedrawn = false;   // the load screen has been drawn at least once
+    int64_t lastLoadRedrawUs = 0;
+};
+
+extern FramePacer framePacer;
+
+// The refresh period of a display rate; an unknown or implausible rate
+// (0, below 20 or above 1000 Hz) counts as 60 Hz.
+int64_t refreshPeriodUs(int refreshHz);
+// How long the limiter sleeps after a frame that began at frameStartUs and
+// was presented at nowUs: the rest of the period, never more than one period,
+// and nothing for a frame that is on time or late.
+int64_t limiterWaitUs(int64_t frameStartUs, int64_t nowUs, int64_t periodUs);
+// Whether presents paced by the driver really wait for the display: the
+// median interval is at least three quarters of the period (a median, so
+// one slow frame or a stall does not decide it).
+bool swapsWait(const int64_t* intervalsUs, int count, int64_t periodUs);
+
+// After the window and its context exist: paced asks the driver for adaptive
+// vertical sync, then plain; with neither the limiter paces from the start.
+void startFramePacing(bool paced);
+// Reads the refresh rate of the display the window is on (again after a
+// size or display change).
+void updateRefreshPeriod();
+// After every present of the frame loop: probes, or sleeps for the limiter.
+void paceFrame();
+// The start-up load redraws its load screen only when this says so: at most
+// once per refresh period, whatever the pacing mode.
+bool loadRedrawDue();
+void resetFramePacing();
+
+} // namespace aw
