@@ -75,6 +75,7 @@ bool boxOpenedFrom(const char* screen) {
 
 void leaveToMainMenu() {
     playState.overlayShown = false;
+    clearLetterBursts();
     uicall::switchToMenuScene();
     openScreenByName("main");
 }

@@ -94,6 +94,7 @@ void returnToMap() {
     uicall::clearParticles();
     uicall::setMenuSubState(kMenuMap);
     stopSceneTransition();
+    clearLetterBursts();
     playState.overlayShown = false;
     mapState.justAdvanced = true;
     openModeScreen();
