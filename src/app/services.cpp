@@ -5,6 +5,7 @@
 #include "app/shell_state.h"
 #include "app/startup_load.h"
 #include "audio/sound_system.h"
+#include "game/saved_games.h"
 #include "persistence/player_files.h"
 #include "persistence/player_paths.h"
 #include "persistence/settings.h"
@@ -60,8 +61,9 @@ void shellAudioResume() { resumeSound(); }
 void shellAudioPause() { suspendSound(); }
 void shellAudioShutdown() { shutdownSound(); }
 
-// Nothing is saved until a level can be played: a game is never in progress yet.
-void saveGameInProgress() {}
+// The window's close (and SIGTERM, which arrives as one) keeps the level in
+// progress; saveGame refuses when there is none.
+void saveGameInProgress() { saveGame(); }
 void freeTexts() { freeTextTable(); }
 
 Scene* startupScene() { return &splashScene; }

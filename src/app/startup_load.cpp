@@ -9,6 +9,7 @@
 #include "core/random.h"
 #include "effects/backgrounds.h"
 #include "game/board_sounds.h"
+#include "game/saved_games.h"
 #include "persistence/player_paths.h"
 #include "persistence/profiles.h"
 #include "persistence/records.h"
@@ -42,6 +43,7 @@ void runStartupLoad() {
     ensureSettingsDirectory();
     readProfiles();
     readRecords();
+    connectSavedGames(); // setting a level up now clears the profile's saved-game byte
     shell.settingsLoaded = true;
     setCurrentDirectory(shell.dataDirectory);
 

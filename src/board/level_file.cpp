@@ -7,6 +7,7 @@
 #include "platform/paths.h"
 #include "resources/registry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -80,9 +81,11 @@ LevelLayout parseLevel(std::string_view text) {
         out.displayTable[slot] = i;
     }
 
-    float time = keyFloat(text, "time=");
+    // Limits far beyond any level are pinned: the limit formulas scale them
+    // by up to about 3.4 and keep the results in an int and in a saved game.
+    float time = std::clamp(keyFloat(text, "time="), -kLevelTimeLimit, kLevelTimeLimit);
     out.timeSeconds = time == 0 ? 10 : time;
-    int moves = keyInt(text, "moves=");
+    int moves = std::clamp(keyInt(text, "moves="), -kLevelMovesLimit, kLevelMovesLimit);
     out.moves = moves == 0 ? 50 : moves;
     out.background = keyInt(text, "back=");
 

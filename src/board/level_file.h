@@ -10,6 +10,11 @@
 
 namespace aw {
 
+// The largest "time=" (seconds) and "moves=" a level may give; larger values
+// are taken as these.
+constexpr float kLevelTimeLimit = 100000;
+constexpr int kLevelMovesLimit = 1000000;
+
 // What one level text says, before it is applied to the board.
 struct LevelLayout {
     int figureCount = 8;

@@ -16,7 +16,6 @@
 #include "ui/ui_hooks.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace aw {
 
@@ -66,11 +65,6 @@ void askOverBoard(const char* textKey) {
 void noticeOverBoard(const char* textKey) {
     messageBox(textKey, true);
     playState.overlayShown = true;
-}
-
-bool boxOpenedFrom(const char* screen) {
-    const MenuNode* box = currentScreen();
-    return box && box->parent && std::strcmp(box->parent->name, screen) == 0;
 }
 
 void leaveToMainMenu() {
@@ -134,7 +128,6 @@ void connectPlayFlow() {
     boardOutward.returnToMap = returnToMap;
     boardOutward.returnToModeScreen = returnToMap; // after the last level the map congratulates
     boardOutward.openPauseScreen = openPauseScreen;
-    boardOutward.clearSavedGameFlag = [] { player().savedGame[playedMode()] = 0; };
     registerPlayFlowItems();
     // The mode screens keep what they draw and gain the hook that places the map.
     for (int m = 0; m < kModeCount; ++m) {

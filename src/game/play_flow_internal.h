@@ -29,8 +29,6 @@ bool showOverlay(const char* screen);
 // A question (yes / no) or a notice (OK) over the board.
 void askOverBoard(const char* textKey);
 void noticeOverBoard(const char* textKey);
-// Whether the box that is (or was last) current was opened from the screen.
-bool boxOpenedFrom(const char* screen);
 // The menu scene with the main menu.
 void leaveToMainMenu();
 void clearLetterBursts();

@@ -4,6 +4,7 @@
 #include "game/play_flow_internal.h"
 
 #include "board/board.h"
+#include "game/saved_games.h"
 #include "ui/screens.h"
 
 #include <cstring>
@@ -28,9 +29,14 @@ void skipItem() {
     else noticeOverBoard("noskiplevel");
 }
 
-// "main" leaves the board for the main menu.
+// "main" leaves the board for the main menu. From the pause screen the level
+// is saved first, and a box says so; after a win or a loss nothing is written.
 void mainItem() {
-    leaveToMainMenu();
+    if (!currentScreenIs("gameplay") || !saveGame()) {
+        leaveToMainMenu();
+        return;
+    }
+    noticeOverBoard("savemsg");
 }
 
 void yesItem() {

@@ -6,6 +6,7 @@
 #include "board/game_modes.h"
 #include "game/map_state.h"
 #include "game/progress.h"
+#include "game/saved_games.h"
 #include "ui/screens.h"
 #include "ui/ui_hooks.h"
 
@@ -49,9 +50,12 @@ void startNewGame() {
 
 void resumeSavedGame() {
     int level = currentLevelOf(player(), playedMode());
+    // Without a readable file the level starts afresh with the profile's score.
     playState.scoreBase = modeScoreOf(player(), playedMode());
-    setUpLevel(level);
-    playState.overlayShown = false;
+    resetLevelFlow();
+    playState.lostOnce = false;
+    loadGame(level);
+    playState.overlayShown = false; // a game saved from the pause screen was saved under it
     if (playFlowHooks.switchToGameScene) playFlowHooks.switchToGameScene();
 }
 

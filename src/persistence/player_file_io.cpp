@@ -1,5 +1,6 @@
 #include "persistence/player_file_io.h"
 
+#include "persistence/player_paths.h"
 #include "platform/files.h"
 
 #include <filesystem>
@@ -36,6 +37,12 @@ bool copyPlayerFile(const std::string& src, const std::string& dst) {
     std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) return false;
     return writeFileAtomic(dst, bytes.data(), bytes.size());
+}
+
+bool writePlayerFile(const std::string& path, const void* data, size_t size) {
+    if (path.empty() || (size > 0 && !data)) return false;
+    ensureSettingsDirectory();
+    return writeFileAtomic(path, data, size);
 }
 
 } // namespace aw

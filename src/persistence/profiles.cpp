@@ -83,16 +83,24 @@ void decodeProfile(const uint8_t in[kProfileRecordSize], Profile& p) {
     std::memcpy(p.tutorialPending, in + kTutorialAt, sizeof p.tutorialPending);
 }
 
+void decodeProfileTable(const uint8_t* bytes, int size) {
+    Settings& s = settings();
+    std::memset(profiles, 0, sizeof profiles);
+    if (!bytes || size < 0) size = 0;
+    int complete = size / kProfileRecordSize;
+    if (s.profileCount > complete) s.profileCount = complete;
+    if (s.profileCount > kMaxProfiles) s.profileCount = kMaxProfiles;
+    if (s.profileCount < 0) s.profileCount = 0;
+    for (int i = 0; i < s.profileCount; ++i) decodeProfile(bytes + i * kProfileRecordSize, profiles[i]);
+    if (s.currentProfileIndex < 0 || s.currentProfileIndex >= s.profileCount) s.currentProfileIndex = 0;
+}
+
 void readProfiles() {
     uint8_t image[kMaxProfiles * kProfileRecordSize];
     int size = 0;
-    Settings& s = settings();
-    std::memset(profiles, 0, sizeof profiles);
     if (!readPlayerFile(settingsPath("profiles.dat"), image, int(sizeof image), &size)) size = 0;
-    int complete = size / kProfileRecordSize;
-    if (s.profileCount > complete) s.profileCount = complete;
-    for (int i = 0; i < s.profileCount; ++i) decodeProfile(image + i * kProfileRecordSize, profiles[i]);
-    if (s.currentProfileIndex < 0 || s.currentProfileIndex >= s.profileCount) s.currentProfileIndex = 0;
+    decodeProfileTable(image, size);
+    Settings& s = settings();
     if (s.profileCount > 0)
         readProfileTrophies(currentProfile()->name);
     else

@@ -41,6 +41,10 @@ Profile* profileAt(int index);
 // short for it lowers the count to the complete records it holds), then the
 // current profile's trophies. Missing file: no profiles.
 void readProfiles();
+// The table from a "profiles.dat" image (the part of readProfiles after the
+// read): the count from the settings record, lowered to the complete records
+// the image holds; the current index kept on a profile.
+void decodeProfileTable(const uint8_t* bytes, int size);
 
 // Refused (false) when the name is empty, longer than 31 bytes, holds a path
 // separator or a control byte, equals an existing name exactly, or the table

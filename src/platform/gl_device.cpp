@@ -182,15 +182,19 @@ GLenum primitiveMode(Primitive p) {
 }
 
 // Points the client arrays at a vertex block; base is a pointer or, with a
-// bound buffer, an offset.
+// bound buffer, an offset. The attribute addresses are computed as integers:
+// with a buffer bound, base is null, and pointer arithmetic on null is undefined.
 void bindVertexLayout(const uint8_t* base, uint32_t fvf) {
     int stride = vertexStride(fvf);
     int offset = 12;
+    auto at = [base](int bytes) {
+        return reinterpret_cast<const void*>(reinterpret_cast<uintptr_t>(base) + uintptr_t(bytes));
+    };
     glEnableClientState(GL_VERTEX_ARRAY);
     glVertexPointer(3, GL_FLOAT, stride, base);
     if (fvf & kVertexNormal) {
         glEnableClientState(GL_NORMAL_ARRAY);
-        glNormalPointer(GL_FLOAT, stride, base + offset);
+        glNormalPointer(GL_FLOAT, stride, at(offset));
         offset += 12;
     } else {
         glDisableClientState(GL_NORMAL_ARRAY);
@@ -200,7 +204,7 @@ void bindVertexLayout(const uint8_t* base, uint32_t fvf) {
     bool diffuse = (fvf & kVertexDiffuse) != 0;
     if (diffuse) {
         glEnableClientState(GL_COLOR_ARRAY);
-        glColorPointer(GL_BGRA, GL_UNSIGNED_BYTE, stride, base + offset);
+        glColorPointer(GL_BGRA, GL_UNSIGNED_BYTE, stride, at(offset));
         offset += 4;
     } else {
         glDisableClientState(GL_COLOR_ARRAY);
@@ -215,7 +219,7 @@ void bindVertexLayout(const uint8_t* base, uint32_t fvf) {
     if (fvf & kVertexSpecular) offset += 4;
     if (fvf & kVertexTex1) {
         glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-        glTexCoordPointer(2, GL_FLOAT, stride, base + offset);
+        glTexCoordPointer(2, GL_FLOAT, stride, at(offset));
     } else {
         glDisableClientState(GL_TEXTURE_COORD_ARRAY);
         glTexCoord2f(0, 0);

@@ -72,6 +72,14 @@ bool parseFontMetrics(const uint8_t* data, int size, float scale, float aspect, 
     return true;
 }
 
+void readFontMetrics(const uint8_t* data, int size, float scale, float aspect, Font& out) {
+    if (parseFontMetrics(data, size, scale, aspect, out)) return;
+    // A short metrics file: what it holds, the rest as zeros.
+    uint8_t whole[kFontMetricsSize] = {};
+    if (data && size > 0) std::memcpy(whole, data, size_t(size < kFontMetricsSize ? size : kFontMetricsSize));
+    parseFontMetrics(whole, kFontMetricsSize, scale, aspect, out);
+}
+
 bool addFont(const Font& font) {
     if (fonts_ >= kMaxFonts) return false;
     current = fonts_++;
@@ -89,12 +97,7 @@ bool loadFont(const char* name, float scale, float aspect) {
     std::snprintf(file, sizeof file, "%s.dat", name);
     int size = 0;
     uint8_t* data = loadResource(file, &size, true);
-    if (!parseFontMetrics(data, size, scale, aspect, f)) {
-        // A short metrics file: what it holds, the rest as zeros.
-        uint8_t whole[kFontMetricsSize] = {};
-        if (data && size > 0) std::memcpy(whole, data, size_t(size < kFontMetricsSize ? size : kFontMetricsSize));
-        parseFontMetrics(whole, kFontMetricsSize, scale, aspect, f);
-    }
+    readFontMetrics(data, size, scale, aspect, f);
     if (data) releaseResource(data);
     addFont(f);
     setHighlightTexture(getTexture("podsvet.jpg"));

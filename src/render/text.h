@@ -29,6 +29,9 @@ struct Font {
 
 // Fills a font from a metrics block; false when the block is too short.
 bool parseFontMetrics(const uint8_t* data, int size, float scale, float aspect, Font& out);
+// What loadFont makes of a metrics file of any size: a short one counts as
+// what it holds followed by zeros.
+void readFontMetrics(const uint8_t* data, int size, float scale, float aspect, Font& out);
 // Appends a font and makes it current; false when all slots are taken.
 bool loadFont(const char* name, float scale, float aspect);
 void selectFont(int n);

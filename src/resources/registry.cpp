@@ -106,8 +106,12 @@ void openArchive(const char* archiveName) {
     if (!archiveName) return;
     int size = 0;
     uint8_t* image = readWholeFile(archiveName, &size);
+    if (image) openArchiveImage(archiveName, image, size);
+}
+
+void openArchiveImage(const char* archiveName, uint8_t* image, int size) {
     if (!image) return;
-    if (!registerResource(archiveName, size, image, true)) {
+    if (!archiveName || size < 0 || !registerResource(archiveName, size, image, true)) {
         std::free(image);
         return;
     }

@@ -24,6 +24,9 @@ struct ResourceEntry {
 // unscrambled in place. A missing archive is skipped silently; a malformed one
 // keeps the entries before the first that runs past its end.
 void openArchive(const char* archiveName);
+// The same for an archive already in memory: image is a std::malloc block of
+// size bytes that the registry takes over (and frees when it cannot register it).
+void openArchiveImage(const char* archiveName, uint8_t* image, int size);
 // Releases the archive image and unregisters the entries that point into it,
 // so later requests fall through to the disk. True when the archive was open.
 bool closeArchive(const char* archiveName);

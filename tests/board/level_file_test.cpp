@@ -186,6 +186,18 @@ TEST_F(LevelApply, PuzzleMoveLimitAndOtherModesTime) {
     EXPECT_FLOAT_EQ(board[0][0].outroDelay, 5000);
     EXPECT_FLOAT_EQ(board[0][1].outroDelay, 4950);
     EXPECT_FLOAT_EQ(board[0][2].outroDelay, 5600);
+
+    // Absurd limits are pinned, so the scaled limits fit an int and a saved game.
+    resetLevelState();
+    readLevelText("moves=111111111111\r\ntime=1e30\r\nlevel=\r\n1", 3);
+    playState.levelIndex = 3;
+    applyLevelLimits();
+    EXPECT_GT(gs.moveLimit, kLevelMovesLimit);
+    EXPECT_LT(gs.moveLimit, 4 * kLevelMovesLimit);
+    playState.mode = kAdventure;
+    applyLevelLimits();
+    EXPECT_GT(gs.timeLimit, kLevelTimeLimit * 1000);
+    EXPECT_LT(gs.timeLimit, 1.0e9f);
 }
 
 TEST_F(LevelApply, ReadLevelGoesThroughTheLevelsDirectoryAndBack) {

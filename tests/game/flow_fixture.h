@@ -7,6 +7,7 @@
 #include "game/map_state.h"
 #include "game/play_flow.h"
 #include "game/progress.h"
+#include "game/saved_games.h"
 #include "persistence/player_files.h"
 #include "persistence/player_paths.h"
 #include "persistence/profiles.h"
@@ -90,6 +91,7 @@ protected:
         uiHooks.switchToMenuScene = [] { world.scene = Scene::menu; };
         uiHooks.hostedByGame = [] { return world.scene == Scene::game; };
         connectPlayFlow();
+        connectSavedGames();
         boardOutward.showMessage = [](const char* key, float, float, float, float) { world.messages.push_back(key); };
 
         // Ten modest rows in every table, so a first game can enter it.
