@@ -33,6 +33,15 @@ LaunchOptions parseLaunchOptions(int argc, const char* const* argv, std::string&
             else
                 errors += "--level needs a level number from 1 to 129\n";
             if (value) ++i;
+        } else if (std::strcmp(a, "--map") == 0) {
+            o.openMap = true;
+        } else if (std::strcmp(a, "--completed") == 0) {
+            int n = 0;
+            if (value && readInt(value, n) && n >= 1 && n <= 129)
+                o.mapCompleted = n;
+            else
+                errors += "--completed needs a level number from 1 to 129\n";
+            if (value) ++i;
         } else if (std::strcmp(a, "--mode") == 0) {
             int m = modeFromKey(value);
             if (m >= 0) o.startMode = m;

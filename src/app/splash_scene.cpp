@@ -4,6 +4,7 @@
 //   picture one (4000 ms, fading over its last 1000) -> picture two if present
 //   -> load (one long loop pass; the bar is drawn from the progress reports)
 //   -> waiting for a key -> final fade (800 ms) -> menu scene
+#include "app/launch_options.h"
 #include "app/scenes.h"
 
 #include "app/scene_parts.h"
@@ -86,7 +87,7 @@ void SplashScene::finishFade() {
         *t = nullptr;
     }
     changeTune(0);
-    openScreenByName(profileCount() > 0 ? "main" : "newprofile");
+    if (!launchOptions.openMap || !openLaunchMap()) openScreenByName(profileCount() > 0 ? "main" : "newprofile");
 }
 
 void SplashScene::onFrame() {

@@ -9,6 +9,8 @@
 #include "core/random.h"
 #include "effects/backgrounds.h"
 #include "game/board_sounds.h"
+#include "game/map_media.h"
+#include "game/map_path.h"
 #include "game/saved_games.h"
 #include "persistence/player_paths.h"
 #include "persistence/profiles.h"
@@ -69,6 +71,10 @@ void runStartupLoad() {
     loadFont("font", 1.0f, 1.0f);
     scanLevels();
     setCurrentDirectory(shell.dataDirectory);
+
+    // The map's path and pictures (a missing path leaves the built-in course).
+    loadMapPath();
+    setUpMapMedia(shell.dataDirectory);
 
     shell.currentScene = &splashScene;
     for (const char* a : kArchives) closeArchive(a);

@@ -3,14 +3,15 @@
 #include "app/scenes.h"
 #include "app/shell_state.h"
 #include "effects/backgrounds.h"
+#include "game/map_state.h"
 #include "persistence/settings.h"
 #include "render/device.h"
 #include "ui/ui_hooks.h"
 
 namespace aw {
 
-// The particle effects, the map, the trophy room and the play flow connect
-// their own hooks when they arrive.
+// The particle effects, the trophy room and the play flow connect their
+// own hooks when they arrive.
 void connectUi() {
     uiHooks.setMenuBackground = [](int number) {
         setBackground(number);
@@ -27,6 +28,11 @@ void connectUi() {
     };
     uiHooks.displayFullScreen = [] { return renderDevice.fullScreen; };
     uiHooks.hostedByGame = [] { return shell.currentScene == &gameScene; };
+    // Only the map in view answers: the menu scene in its map sub-state.
+    uiHooks.mapClick = [] {
+        if (shell.currentScene != &menuScene || menuScene.subState != kMenuMap) return;
+        mapClick({float(shell.mouseX) - 400, 300 - float(shell.mouseY)});
+    };
     uiHooks.mousePosition = [](int& x, int& y) {
         x = shell.mouseX;
         y = shell.mouseY;

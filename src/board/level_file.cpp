@@ -140,16 +140,35 @@ void readLevelText(std::string_view text, int levelIndex) {
     applyLevel(parseLevel(text), levelIndex);
 }
 
-bool readLevel(int levelIndex) {
+namespace {
+
+// The level's text, read with "levels" current; false when it is nowhere
+// (with required, that ends the program in the registry).
+bool levelText(int levelIndex, bool required, std::string& text) {
     std::string back = dataDirectory.empty() ? currentDirectory() : dataDirectory;
     if (!back.empty() && back.back() != '/') back += '/';
     setCurrentDirectory(back + "levels");
     int size = 0;
-    uint8_t* data = loadResource(levelFileName(levelIndex).c_str(), &size, true);
-    std::string text(reinterpret_cast<const char*>(data), data ? size_t(size) : 0);
+    uint8_t* data = loadResource(levelFileName(levelIndex).c_str(), &size, required);
+    text.assign(reinterpret_cast<const char*>(data), data ? size_t(size) : 0);
     if (data) releaseResource(data);
     setCurrentDirectory(back);
+    return data != nullptr;
+}
+
+} // namespace
+
+bool readLevel(int levelIndex) {
+    std::string text;
+    levelText(levelIndex, true, text);
     readLevelText(text, levelIndex);
+    return true;
+}
+
+bool readLevelLayout(int levelIndex, LevelLayout& out) {
+    std::string text;
+    if (!levelText(levelIndex, false, text)) return false;
+    out = parseLevel(text);
     return true;
 }
 

@@ -46,6 +46,9 @@ std::string levelFileName(int levelIndex);
 // Reads level index through the resource registry (a missing file is fatal,
 // as for every required data file) and applies it. Returns true.
 bool readLevel(int levelIndex);
+// Reads a level's file without touching the board (the map's miniature);
+// false, with out untouched, when the file is nowhere.
+bool readLevelLayout(int levelIndex, LevelLayout& out);
 // Reads an explicit file (tools, tests); false when it cannot be read.
 bool readLevelFile(const std::string& path, int levelIndex);
 void readLevelText(std::string_view text, int levelIndex);

@@ -93,6 +93,17 @@ void drawPanelCentred(float cx, float cy, float w, float h, float s) {
 
 // [SECTION] button
 
+void drawButtonPicture(float x, float y, float w, float h, float alpha) {
+    const TextureRecord* picture = uiMedia().button;
+    if (!picture) return;
+    Color c = withAlpha(Color(), alpha);
+    float cap = std::min(h, w / 2);
+    setTexture(picture);
+    drawSprite(x - w / 2 + cap / 2, y, cap, h, UvRect(0.004f, 0, 0.5f, 1), c, 10);
+    drawSprite(x, y, w - 2 * cap + 0.5f, h, UvRect(0.499f, 0, 0.501f, 1), c, 10);
+    drawSprite(x + w / 2 - cap / 2, y, cap, h, UvRect(0.5f, 0, 0.996f, 1), c, 10);
+}
+
 void drawButton(float x, float y, float w, float h, float f, const char* label, float alpha, bool withPicture) {
     int index = widgets.lineCount;
     if (!label) {
@@ -100,15 +111,7 @@ void drawButton(float x, float y, float w, float h, float f, const char* label, 
         label = child ? child->text : "";
     }
     registerLine(x - w / 2, y + h / 2, x + w / 2, y - h / 2);
-    const TextureRecord* picture = uiMedia().button;
-    if (withPicture && picture) {
-        Color c = withAlpha(Color(), alpha);
-        float cap = std::min(h, w / 2);
-        setTexture(picture);
-        drawSprite(x - w / 2 + cap / 2, y, cap, h, UvRect(0.004f, 0, 0.5f, 1), c, 10);
-        drawSprite(x, y, w - 2 * cap + 0.5f, h, UvRect(0.499f, 0, 0.501f, 1), c, 10);
-        drawSprite(x + w / 2 - cap / 2, y, cap, h, UvRect(0.5f, 0, 0.996f, 1), c, 10);
-    }
+    if (withPicture) drawButtonPicture(x, y, w, h, alpha);
     Color text = index == nav.selected ? nav.highlight.text : Color();
     drawTextShadowed(x + 2, y - 0.15f * f, f, label, true, withAlpha(text, alpha), withAlpha(kShadow, alpha), 1, 1, -1);
     setTextColor(255, 255, 255, 255);

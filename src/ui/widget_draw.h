@@ -24,6 +24,10 @@ void drawPanelCentred(float cx, float cy, float w, float h, float scale);
 void drawButton(float x, float y, float w, float h, float fontSize, const char* label, float alpha = 1,
                 bool withPicture = true);
 
+// The button's picture alone (its three slices), registering nothing: for
+// buttons that others draw and test themselves (the map's "OK").
+void drawButtonPicture(float x, float y, float w, float h, float alpha = 1);
+
 // A horizontal slider of steps positions bound to value (0..steps-1).
 UiControl* drawSlider(float x0, float x1, float y, int steps, int& value);
 // A check box centred on (x, y) bound to flag; the label stands 47 right of it.

@@ -26,6 +26,16 @@ TEST(LaunchOptions, SwitchesAreReadAndBadOnesReportedWithoutStoppingTheRest) {
     EXPECT_NE(errors.find("1 to 129"), std::string::npos);
     EXPECT_NE(errors.find("--bogus"), std::string::npos);
     EXPECT_NE(errors.find("adventure, timeless or puzzle"), std::string::npos);
+
+    errors.clear();
+    o = parse({"--map", "--completed", "4", "--mode", "timeless"}, errors);
+    EXPECT_TRUE(errors.empty()) << errors;
+    EXPECT_TRUE(o.openMap);
+    EXPECT_EQ(o.mapCompleted, 4);
+    EXPECT_EQ(o.startMode, 1);
+    o = parse({"--completed", "0", "--unpaced"}, errors);
+    EXPECT_EQ(o.mapCompleted, 0);
+    EXPECT_TRUE(o.unpaced) << "the bad number does not swallow the next switch";
 }
 
 } // namespace

@@ -391,6 +391,60 @@ TEST_F(Pictures, MapPathFollowsTheChartAt20UnitSteps) {
     }
 }
 
+// The map's 15 stages stand where the game puts them (stage s at s x L / 14
+// along the path, every point moved by (0, 30)): each on the painted trail,
+// on land with room for its mark, and each further along than the one before.
+TEST_F(Pictures, StagePlacesSitOnThePaintedTrailAndOnLand) {
+    std::vector<uint8_t> b = bytes("mapspline.spl");
+    ASSERT_GE(b.size(), 48u);
+    int32_t n;
+    float length;
+    std::memcpy(&n, b.data(), 4);
+    std::memcpy(&length, b.data() + 4, 4);
+    ASSERT_EQ(b.size(), size_t(8 + 8 * n + 40));
+    auto point = [&](int i) {
+        float xy[2];
+        std::memcpy(xy, b.data() + 8 + 8 * i, 8);
+        return std::pair<double, double>(xy[0], xy[1] + 30.0);
+    };
+    const Decoded& map = picture("megamap.jpg");
+    auto rgb = [&](int x, int y) { return &map.rgba[(size_t(y) * map.w + x) * 4]; };
+    auto ink = [&](int x, int y) {
+        const uint8_t* p = rgb(x, y);
+        return p[0] > 100 && p[0] - p[1] > 60 && p[0] - p[2] > 70 && p[1] < 100;
+    };
+    auto land = [&](int x, int y) {
+        const uint8_t* p = rgb(x, y);
+        return p[0] > p[2] + 10;  // the sea is blue-green, the land warm
+    };
+    std::pair<double, double> previous{-1e9, -1e9};
+    for (int s = 0; s < 15; ++s) {
+        SCOPED_TRACE("stage " + std::to_string(s + 1));
+        double d = std::min<double>(length, s * length / 14.0), f = d / 20.0;
+        int i = int(f);
+        auto [x, y] = point(std::min(i, n - 1));
+        if (i < n - 1) {
+            auto [x1, y1] = point(i + 1);
+            x += (x1 - x) * (f - i);
+            y += (y1 - y) * (f - i);
+        }
+        int cx = int(x), cy = int(y);
+        ASSERT_TRUE(cx >= 40 && cy >= 40 && cx < map.w - 40 && cy < map.h - 40);
+        bool onTrail = false;
+        for (int dy = -8; dy <= 8 && !onTrail; ++dy)
+            for (int dx = -8; dx <= 8 && !onTrail; ++dx) onTrail = dx * dx + dy * dy <= 64 && ink(cx + dx, cy + dy);
+        EXPECT_TRUE(onTrail) << "no trail ink near (" << cx << ", " << cy << ")";
+        int sea = 0;
+        for (int dy = -32; dy <= 32; ++dy)
+            for (int dx = -32; dx <= 32; ++dx) sea += dx * dx + dy * dy <= 32 * 32 && !land(cx + dx, cy + dy);
+        EXPECT_EQ(sea, 0) << "sea under the mark at (" << cx << ", " << cy << ")";
+        // In order and apart: a stage's ring of levels (radius 44) never
+        // reaches the mark of the stage before it.
+        EXPECT_GT(std::hypot(x - previous.first, y - previous.second), 44.0 + 16 + 32);
+        previous = {x, y};
+    }
+}
+
 TEST_F(Pictures, MenuAtlasCellsInTheirPlaces) {
     const Decoded& d = picture("_a_menutex.jpg");
     ASSERT_EQ(d.w, 256);

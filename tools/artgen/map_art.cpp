@@ -184,11 +184,7 @@ Image megamap() {
     setColor(cr, hex(0xA01E10));
     cairo_set_line_width(cr, 8);
     cairo_stroke(cr);
-    // Compass rose in the sea, upper left.
-    GemPose rose{220, 200, 110, 0, 1};
-    drawGem(cr, outlineStar(8, 0.3), rose, GemStyle{hex(0xC8A868), {}, 2, 0.2, 0.8});
-    GemPose rose2{220, 200, 70, M_PI / 8, 1};
-    drawGem(cr, outlineStar(8, 0.3), rose2, GemStyle{hex(0x8A2A18), {}, 1.5, 0, 0.8});
+    // No compass is painted: the map lays its own compass over the view.
     // Burnt edges of the chart.
     cairo_rectangle(cr, 0, 0, kMapW, kMapH);
     cairo_set_line_width(cr, 40);
