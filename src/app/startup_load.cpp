@@ -12,6 +12,8 @@
 #include "game/map_media.h"
 #include "game/map_path.h"
 #include "game/saved_games.h"
+#include "game/trophies.h"
+#include "game/trophy_media.h"
 #include "persistence/player_paths.h"
 #include "persistence/profiles.h"
 #include "persistence/records.h"
@@ -61,14 +63,16 @@ void runStartupLoad() {
     loadMenuTextures();
     loadCursorPictures();
 
-    // The game data: audio with every sample and the music, the font, and
-    // the 129 levels for their background numbers.
+    // The game data: audio with every sample and the music, the font, the
+    // trophies, and the 129 levels for their background numbers.
     applyVolumes(settings().musicVolume, settings().soundVolume);
     startSound(); // without an audio device the game goes on silently
     loadSounds(shell.dataDirectory, [](long long bytes) { onFileLoaded(int(bytes)); });
     connectBoardSounds();
     setCurrentDirectory(shell.dataDirectory);
     loadFont("font", 1.0f, 1.0f);
+    loadTrophies();
+    connectBoardTrophies();
     scanLevels();
     setCurrentDirectory(shell.dataDirectory);
 

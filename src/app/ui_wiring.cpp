@@ -1,17 +1,34 @@
 #include "app/ui_wiring.h"
 
+#include "app/scene.h"
 #include "app/scenes.h"
 #include "app/shell_state.h"
 #include "effects/backgrounds.h"
 #include "game/map_state.h"
+#include "game/trophy_room.h"
 #include "persistence/settings.h"
 #include "render/device.h"
+#include "ui/screens.h"
 #include "ui/ui_hooks.h"
+
+#include <cstring>
 
 namespace aw {
 
-// The particle effects, the trophy room and the play flow connect their
-// own hooks when they arrive.
+namespace {
+
+// The mode screen the room was entered from is the mode it goes back to.
+int modeScreenReturnCode() {
+    const MenuNode* screen = currentScreen();
+    const char* const modes[] = {"adventure", "timeless", "puzzle"};
+    for (int m = 0; m < 3; ++m)
+        if (screen && std::strcmp(screen->name, modes[m]) == 0) return m;
+    return kRoomFromMainMenu;
+}
+
+} // namespace
+
+// The particle effects and the play flow connect their own hooks when they arrive.
 void connectUi() {
     uiHooks.setMenuBackground = [](int number) {
         setBackground(number);
@@ -27,6 +44,14 @@ void connectUi() {
         requestModeChange(); // the window changes at the next present
     };
     uiHooks.displayFullScreen = [] { return renderDevice.fullScreen; };
+    uiHooks.enterTrophyRoomFromMenu = [] { enterTrophyRoom(kRoomFromMainMenu); };
+    uiHooks.enterTrophyRoomFromModeScreen = [] { enterTrophyRoom(modeScreenReturnCode()); };
+    trophyRoomHooks.showRoomScene = [] { requestSceneSwitch(&trophyRoomScene); };
+    trophyRoomHooks.showGameScene = [] { requestSceneSwitch(&gameScene); };
+    trophyRoomHooks.showMenuScene = [](int subState) {
+        menuScene.setSubState(subState);
+        requestSceneSwitch(&menuScene);
+    };
     uiHooks.hostedByGame = [] { return shell.currentScene == &gameScene; };
     // Only the map in view answers: the menu scene in its map sub-state.
     uiHooks.mapClick = [] {

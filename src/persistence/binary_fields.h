@@ -23,6 +23,13 @@ inline void putInt32(uint8_t* p, int32_t v) {
     for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(u >> (8 * i));
 }
 
+// An IEEE single float stored as its little-endian bit pattern.
+inline void putFloat32(uint8_t* p, float f) {
+    uint32_t u;
+    std::memcpy(&u, &f, sizeof u);
+    putInt32(p, static_cast<int32_t>(u));
+}
+
 // Copies a name field, always NUL-terminated within the destination.
 inline void getName(char* out, size_t outSize, const uint8_t* field, size_t fieldSize) {
     size_t n = 0;

@@ -20,12 +20,16 @@ void encodeTrophies(const TrophyState& t, uint8_t out[kTrophyFileSize]) {
     }
 }
 
-void decodeTrophies(const uint8_t* bytes, int size, TrophyState& t) {
+int decodeTrophies(const uint8_t* bytes, int size, TrophyState& t) {
     t = TrophyState{};
-    for (int i = 0; i < kTrophyCount && bytes && 2 * i + 1 < size; ++i) {
-        t.isNew[i] = bytes[2 * i] ? 1 : 0;
-        t.earned[i] = bytes[2 * i + 1] ? 1 : 0;
+    int taken = 0;
+    for (; taken < kTrophyCount && bytes && 2 * taken + 1 < size; ++taken) {
+        uint8_t isNew = bytes[2 * taken], earned = bytes[2 * taken + 1];
+        if (isNew > 1 || earned > 1) break;
+        t.isNew[taken] = isNew & earned;
+        t.earned[taken] = earned;
     }
+    return taken;
 }
 
 void readProfileTrophies(const char* profileName) {

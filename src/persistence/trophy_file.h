@@ -20,13 +20,18 @@ TrophyState& trophyState();
 // Clears all 17 pairs.
 void resetTrophyState();
 
-// Reads the profile's trophy file; a missing file clears every pair, a short
-// one clears the pairs it does not hold.
+// Reads the profile's trophy file; a missing file clears every pair. The
+// file is trusted only as far as it is sound: pairs are taken in order up to
+// the first that is cut short or holds a byte other than 0 and 1, and every
+// pair from there on is cleared; bytes beyond the 34 are ignored.
 void readProfileTrophies(const char* profileName);
 // Writes the trophy file; "Writing Error" when it cannot be written.
 void writeProfileTrophies(const char* profileName);
 
 void encodeTrophies(const TrophyState& t, uint8_t out[kTrophyFileSize]);
-void decodeTrophies(const uint8_t* bytes, int size, TrophyState& t);
+// The decoding rule of readProfileTrophies; returns the pairs taken. A pair
+// marked new but not earned is taken with new cleared: nothing unearned is
+// ever presented.
+int decodeTrophies(const uint8_t* bytes, int size, TrophyState& t);
 
 } // namespace aw

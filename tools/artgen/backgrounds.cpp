@@ -1,13 +1,14 @@
 // The 18 landscapes behind the board ("AnimBacks/_a_back%i.jpg"), 800 x 600
 // with a mask that is clear over the sky and half clear over water so the
 // scrolling scenery shows through. 15 is the main menu's, 17 the trophy
-// room's grotto.
+// room's grotto (trophy_room.cpp), which also gives the room's layout.
 #include "landscape.h"
 #include "noise.h"
 #include "painters.h"
 #include "palette.h"
 #include "scenery_art.h"
 #include "scenery_props.h"
+#include "trophy_room.h"
 
 #include <cmath>
 #include <string>
@@ -338,45 +339,14 @@ Scene scene(int n) {
             birds(cr, 300, 170, 1.3, 6, 16);
         };
         break;
-    default:  // 17: the trophy grotto, a cave opening on a waterfall
+    default:  // 17: the trophy grotto (trophy_room.cpp), open on a waterfall
         s.skyTop = hex(0x6AA8C8);
         s.skyHorizon = hex(0xDDEFE6);
         s.clouds = 0.2;
-        s.vignette = 0.2;
+        s.vignette = 0.25;
         s.ridges = {hills(300, 50, 1.5, 43, 0x5E8E4A, 0x46703A, 0.3), water(360, 0x5AA8C0, 0x2A6A80)};
-        // The waterfall in the opening, falling into the pool.
-        s.falls = [](cairo_t* cr, const auto&) { fall(cr, 505, 100, 372, 64); };
-        s.props = [](cairo_t* cr, const auto&) {
-            // Cave walls framing the opening; a stair of ledges for the
-            // trophies running from the upper left to the lower right.
-            cairo_rectangle(cr, 0, 0, 800, 600);
-            cairo_new_sub_path(cr);
-            cairo_move_to(cr, 300, 600);
-            cairo_curve_to(cr, 260, 380, 320, 120, 480, 90);
-            cairo_curve_to(cr, 640, 70, 700, 250, 660, 600);
-            cairo_close_path(cr);
-            cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-            cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 800, 600);
-            addStop(g, 0, hex(0x7A6450));
-            addStop(g, 0.5, hex(0x54402E));
-            addStop(g, 1, hex(0x2E2218));
-            cairo_set_source(cr, g);
-            cairo_fill(cr);
-            cairo_pattern_destroy(g);
-            cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
-            for (int i = 0; i < 17; ++i) {
-                double x = 44.705883 * i + 20, y = 300 - (280 - 32.941177 * i) + 30;
-                props::rock(cr, x, y, 70, 14, hex(0x8A7458), 70 + i);
-            }
-            for (int i = 0; i < 5; ++i) props::chest(cr, 60 + i * 30, 590, 0.5);
-            // Torch glow in the upper left.
-            g = cairo_pattern_create_radial(120, 160, 0, 120, 160, 200);
-            cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.8, 0.4, 0.35);
-            cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.8, 0.4, 0);
-            cairo_set_source(cr, g);
-            cairo_paint(cr);
-            cairo_pattern_destroy(g);
-        };
+        s.falls = [](cairo_t* cr, const auto&) { fall(cr, room::kFallX, room::kFallTop, room::kFallBottom, room::kFallWidth); };
+        s.props = [](cairo_t* cr, const auto&) { room::paintRoom(cr); };
         break;
     }
     return s;
@@ -388,6 +358,8 @@ void paintLandscape(Sink& sink, int number) {
     Scene s = scene(number);
     sink.put("AnimBacks/_a_back" + std::to_string(number) + ".jpg", paintScene(s), Format::AlphaJpegPicture);
     paintLandscapeScenery(sink, number, s);
+    // The room's layout belongs with the painting that shows its shelves.
+    if (number == 17) sink.putBytes("trophyes/trophy.cfg", room::layoutFile());
 }
 
 }  // namespace art
