@@ -37,6 +37,8 @@ void boardDoubleClick();
 void boardLeftUp();
 void boardRightDown();
 void boardRightUp();
+// With --level N: sets level N up in the game scene (after the load); false without it.
+bool startLaunchLevel();
 
 // The trophy room.
 void trophyRoomUpdate();

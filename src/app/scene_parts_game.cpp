@@ -1,18 +1,48 @@
 // The game scene's contents: the board update, the gameplay screen, the
 // board's input and the particle effects.
+#include "app/launch_options.h"
 #include "app/scene_parts.h"
+#include "app/scenes.h"
+#include "app/shell_state.h"
+#include "board/board.h"
+#include "effects/gameplay_screen.h"
+#include "effects/particles.h"
 
 namespace aw {
 
-void updateAndDrawParticles() {}
+void updateAndDrawParticles() { updateAndDrawEffects(shell.clock.frameDeltaMs); }
 
-void advanceGame() {}
-void drawGameplayScreen() {}
-void boardKeyDown(int) {}
-void boardLeftDown() {}
-void boardDoubleClick() {}
-void boardLeftUp() {}
-void boardRightDown() {}
-void boardRightUp() {}
+void advanceGame() {
+    // The board keeps the pointer in board coordinates (y up, origin at the centre).
+    boardInput.mouse = {float(shell.mouseX) - 400, 300 - float(shell.mouseY)};
+    tick(shell.clock.frameDeltaMs, int(shell.clock.rawDeltaMs));
+    // The sound requests of this tick start now, and the music follows its fades.
+    updateMusic();
+}
+
+void drawGameplayScreen() { drawGameplayFrame(shell.clock.frameDeltaMs, shell.clock.animationTimeMs); }
+
+void boardKeyDown(int key) { onBoardKey(key); }
+void boardLeftDown() {
+    boardInput.mouse = {float(shell.mouseX) - 400, 300 - float(shell.mouseY)};
+    // The hover group follows the tick; a click arriving between two ticks
+    // on another group builds it now, so the click takes the group it is on.
+    updateHover();
+    onBoardLeftDown();
+}
+void boardDoubleClick() { onBoardDoubleClick(); }
+void boardLeftUp() { onBoardLeftUp(); }
+void boardRightDown() { onBoardRightDown(); }
+void boardRightUp() { onBoardRightUp(); }
+
+// The test start: the level of --level in the mode of --mode, straight after the load.
+bool startLaunchLevel() {
+    if (launchOptions.startLevel <= 0) return false;
+    playState = PlayState{};
+    playState.mode = GameMode(launchOptions.startMode);
+    requestSceneSwitch(&gameScene);
+    startLevel(launchOptions.startLevel - 1);
+    return true;
+}
 
 } // namespace aw

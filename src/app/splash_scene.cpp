@@ -86,6 +86,7 @@ void SplashScene::finishFade() {
         if (*t) textureManager.releaseTexture(*t);
         *t = nullptr;
     }
+    if (startLaunchLevel()) return; // a test start goes straight into its level
     changeTune(0);
     if (!launchOptions.openMap || !openLaunchMap()) openScreenByName(profileCount() > 0 ? "main" : "newprofile");
 }

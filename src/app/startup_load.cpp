@@ -8,6 +8,8 @@
 #include "board/level_file.h"
 #include "core/random.h"
 #include "effects/backgrounds.h"
+#include "effects/gameplay_screen.h"
+#include "effects/particles.h"
 #include "game/board_sounds.h"
 #include "game/map_media.h"
 #include "game/map_path.h"
@@ -51,6 +53,10 @@ void runStartupLoad() {
     shell.settingsLoaded = true;
     setCurrentDirectory(shell.dataDirectory);
 
+    // The particle effects first: the scenery and the screens start them.
+    loadEffects(shell.dataDirectory.c_str());
+    setCurrentDirectory(shell.dataDirectory);
+
     // The scenery: the catalogue with its pictures and 3D objects, and the
     // layouts of backgrounds 0 to 15 (kept for the run).
     loadScenery();
@@ -63,13 +69,16 @@ void runStartupLoad() {
     loadMenuTextures();
     loadCursorPictures();
 
-    // The game data: audio with every sample and the music, the font, the
-    // trophies, and the 129 levels for their background numbers.
+    // The game data: audio with every sample and the music, the gameplay
+    // pictures, the font, the trophies, and the 129 levels for their
+    // background numbers.
     applyVolumes(settings().musicVolume, settings().soundVolume);
     startSound(); // without an audio device the game goes on silently
     loadSounds(shell.dataDirectory, [](long long bytes) { onFileLoaded(int(bytes)); });
     connectBoardSounds();
     setCurrentDirectory(shell.dataDirectory);
+    loadGameplayGraphics(shell.dataDirectory.c_str());
+    connectBoardPresentation();
     loadFont("font", 1.0f, 1.0f);
     loadTrophies();
     connectBoardTrophies();

@@ -3,7 +3,8 @@
 // most cells are white or neutral; the colour fades with the alpha so a
 // cell works both added and alpha-blended. Cells 10, 12, 30, 33 and 40 are
 // drawn by the game directly (sparkle, bomb glow, tile glow, bonus spark,
-// flame glow).
+// flame glow). Effects blend added sprites as colour times colour, so the
+// glow cells store the square root of their intensity in the colour.
 #include "gem.h"
 #include "noise.h"
 #include "painters.h"
@@ -28,14 +29,22 @@ void field(Image& img, int n, Rgb c, const std::function<double(double, double)>
             // Keep a clear border so neighbouring cells never bleed in.
             v *= smoothstep(1.0, 0.94, std::max(std::abs(dx), std::abs(dy)));
             uint8_t* p = img.at(ox + x, oy + y);
-            p[0] = uint8_t(std::lround(255 * c.r * v));
-            p[1] = uint8_t(std::lround(255 * c.g * v));
-            p[2] = uint8_t(std::lround(255 * c.b * v));
+            // Added sprites are blended as colour times colour, which would
+            // square the fall-off away: the colour carries its square root.
+            double lit = std::sqrt(v);
+            p[0] = uint8_t(std::lround(255 * c.r * lit));
+            p[1] = uint8_t(std::lround(255 * c.g * lit));
+            p[2] = uint8_t(std::lround(255 * c.b * lit));
             p[3] = uint8_t(std::lround(255 * v));
         }
 }
 
-double glow(double dx, double dy, double k) { return std::exp(-(dx * dx + dy * dy) * k); }
+// A soft glow that reaches nothing at the cell's inscribed circle, so large
+// sprites never show the square of their cell.
+double glow(double dx, double dy, double k) {
+    double r = std::hypot(dx, dy);
+    return std::exp(-r * r * k) * smoothstep(1.0, 0.55, r);
+}
 
 double star(double dx, double dy, int points, double sharp, double k) {
     double a = std::atan2(dy, dx), r = std::hypot(dx, dy);

@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# A level played with the mouse as a player would: the real binary started
+# on a level with --level, clicked with xdotool, looked at through window
+# grabs, listened to through SDL's disk audio output. Two games: level 1
+# (hover, clicks, falling, score, a won level) and level 12 (a bomb and a
+# thunder earned and set off). Screenshots are kept in SHOTS; with KEEP_SOUND=PREFIX
+# the sound output of each game is kept as PREFIX-<game>.raw (float, stereo, 44100 Hz).
+# usage: gameplay_e2e.sh GAME SHOTS LEVELS_DIR SOUNDS_DIR
+set -uo pipefail
+game="$1"
+shots="$2"
+levels="$3"
+sounds="$4"
+here="$(cd "$(dirname "$0")" && pwd)"
+py=python3
+[[ -x /usr/bin/python3 ]] && py=/usr/bin/python3 # the system's, with numpy
+mkdir -p "$shots"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+export XDG_RUNTIME_DIR="$work/run"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+unset SDL_VIDEODRIVER
+fail=0
+check() { if eval "$2"; then echo "ok - $1"; else echo "FAIL - $1"; fail=1; fi; }
+
+# A player with four lives, windowed, the music silent so the effects can be picked out.
+player_files() {
+  local settings="$1/amberwick/settings"
+  mkdir -p "$settings"
+  $py -c "import struct,sys; open(sys.argv[1],'wb').write(struct.pack('<11i',0,80,800,600,0,1,0,0,0,1,0))" \
+    "$settings/settings.dat"
+  $py -c "import struct,sys; open(sys.argv[1],'wb').write(b'Tester'.ljust(32,b'\0')+struct.pack('<18i',*([0]*12+[4,4,4]+[0]*3))+bytes(24))" \
+    "$settings/profiles.dat"
+}
+
+# play LEVEL MODE SCENARIO SOUND...: one game, then its sound output is searched for SOUND...
+play() {
+  local level="$1" mode="$2" scenario="$3"
+  shift 3
+  export XDG_DATA_HOME="$work/home-$scenario"
+  player_files "$XDG_DATA_HOME"
+  local raw="$work/sound-$scenario.raw"
+  # The frame loop runs unpaced: the game yields the processor to the tools that watch it.
+  SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$raw" SDL_DISKAUDIODELAY=23 nice -n 10 "$game" --level "$level" --mode "$mode" \
+    2>>"$work/stderr" &
+  local pid=$! wid=""
+  for _ in $(seq 1 600); do
+    wid="$(xdotool search --name '^Amberwick$' 2>/dev/null | head -1)"
+    [[ -n "$wid" ]] && break
+    sleep 0.1
+  done
+  check "$scenario: the game window opens" '[[ -n "$wid" ]]'
+  [[ -z "$wid" ]] && { kill -TERM "$pid"; wait "$pid"; return; }
+  # Keys skip the splash pictures and the wait after the load; the game bar says the level is up.
+  local bar=""
+  for _ in $(seq 1 240); do
+    xdotool key --window "$wid" Return 2>/dev/null
+    sleep 0.5
+    xwd -id "$wid" -silent >"$work/probe.xwd" 2>/dev/null || continue
+    bar="$(convert "xwd:$work/probe.xwd" -format '%[pixel:p{20,300}]' info: 2>/dev/null)"
+    [[ "$bar" == "srgb(117,87,49)" ]] && break
+  done
+  check "$scenario: level $level starts with its game bar (got $bar)" '[[ "$bar" == "srgb(117,87,49)" ]]'
+  sleep 1 # keys sent during the load still arrive; they do nothing on the board
+  local file
+  file="$(printf '%s/pack1_%02d.lvl' "$levels" "$level")"
+  $py "$here/gameplay_play.py" "$wid" "$file" "$shots" "$scenario" | tee "$work/play-$scenario.log"
+  [[ ${PIPESTATUS[0]} -eq 0 ]] || fail=1
+  kill -TERM "$pid"
+  wait "$pid"
+  local code=$?
+  check "$scenario: the game closes with exit code 0" '[[ $code -eq 0 ]]'
+  $py "$here/audio_check.py" "$raw" "$sounds" "$@" || fail=1
+  [[ -n "${KEEP_SOUND:-}" ]] && cp "$raw" "$KEEP_SOUND-$scenario.raw"
+}
+
+play 1 adventure groups BreakFigure1.ogg FigureFall.ogg BreakSquare.ogg
+play 12 timeless bonuses ExplosionBomb.ogg AddThunder.ogg Thunderbolt.ogg
+check "no error on stderr" '! grep -v -e CRITICAL -e "^ALSA" "$work/stderr" | grep -q .'
+exit $fail
