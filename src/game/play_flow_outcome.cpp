@@ -11,6 +11,8 @@
 #include "game/map_state.h"
 #include "game/progress.h"
 #include "render/draw.h"
+#include "render/text.h"
+#include "resources/text_table.h"
 #include "ui/scene_transition.h"
 #include "ui/screen_values.h"
 #include "ui/screens.h"
@@ -20,6 +22,15 @@ namespace aw {
 namespace {
 
 constexpr float kLossMessageX = 0, kLossMessageY = 40, kLossMessageSize = 26;
+// The message wobbles up to a tenth larger; a long text is made smaller so
+// that even then it stays inside the 800-unit screen.
+constexpr float kLossMessageWidth = 700;
+
+float lossMessageSize(const char* key) {
+    const char* text = lookupText(key);
+    float width = text ? measureText(text, kLossMessageSize) : 0;
+    return width > kLossMessageWidth ? kLossMessageSize * kLossMessageWidth / width : kLossMessageSize;
+}
 
 const char* lossMessageKey() {
     int lives = livesLeft();
@@ -111,8 +122,10 @@ void lossTick(float dt) {
     }
     float before = flow.lossClock;
     flow.lossClock += dt;
-    if (before <= kLossMessageAtMs && flow.lossClock > kLossMessageAtMs)
-        report::showMessage(lossMessageKey(), kLossMessageX, kLossMessageY, kLossMessageSize, kLossMessageMs);
+    if (before <= kLossMessageAtMs && flow.lossClock > kLossMessageAtMs) {
+        const char* key = lossMessageKey();
+        report::showMessage(key, kLossMessageX, kLossMessageY, lossMessageSize(key), kLossMessageMs);
+    }
     if (flow.lossClock > kLossResolveAtMs) resolveLoss();
 }
 
