@@ -3,6 +3,7 @@
 #include "ui/navigation_state.h"
 
 #include "audio/sound_system.h"
+#include "board/game_modes.h"
 #include "board/play_state.h"
 #include "persistence/player_files.h"
 #include "platform/events.h"
@@ -34,7 +35,7 @@ ItemAction registeredAction(const char* name) {
 }
 
 bool is(const MenuNode* n, const char* name) { return n && std::strcmp(n->name, name) == 0; }
-bool isModeScreen(const MenuNode* n) { return is(n, "adventure") || is(n, "timeless") || is(n, "puzzle"); }
+bool isModeScreen(const MenuNode* n) { return n && modeFromKey(n->name) >= 0; }
 bool askedFor(const char* key) { return std::strcmp(nav.messageKey, key) == 0; }
 
 // Runs the play flow's action for the name; true when there was one.

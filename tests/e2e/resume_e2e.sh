@@ -42,7 +42,7 @@ start() {
 # Keys until the game bar shows: the splash, the load and, on the second
 # start, the main menu's first item and the question's first answer.
 until_game_bar() {
-  for _ in $(seq 1 120); do
+  for _ in $(seq 1 60); do
     [[ -n "${1:-}" ]] && xdotool key --window "$wid" Return 2>/dev/null
     sleep 0.5
     grab || continue
@@ -76,33 +76,33 @@ rgb() {
 }
 # The main menu: its wooden panel on the left, the landscape in the middle.
 main_menu() { rgb panel 178,216 && rgb middle 400,256 && ((panel_r < 110 && panel_b < 55 && middle_r > 150)); }
-# The question's panel covers the middle; the game bar is not there yet.
-question() { rgb middle 400,256 && ((middle_r > 60 && middle_r < 120 && middle_b < 60)) && [[ "$(pixel 20,300)" != "srgb(117,87,49)" ]]; }
+# The question's wooden panel covers the middle, from side to side; the game bar is not there yet.
+wood() { rgb w "$1" && ((w_r > 60 && w_r < 120 && w_g > 35 && w_g < 75 && w_b > 20 && w_b < 60)); }
+question() { wood 200,250 && wood 600,250 && wood 400,256 && [[ "$(pixel 20,300)" != "srgb(117,87,49)" ]]; }
 start
-# Two keys shorten the splash pictures; one more after the full load bar opens the menu.
+# Two keys shorten the splash pictures; the wait after the load ends with a key too. A key
+# may also arrive once the main menu is up and choose its first item, "Adventure", at once.
 sleep 1; xdotool key --window "$wid" Return; sleep 0.6; xdotool key --window "$wid" Return
-for _ in $(seq 1 120); do
+seen=""
+for i in $(seq 1 120); do
   sleep 0.5
   grab || continue
-  rgb bar 640,560 && ((bar_r > 76)) && break
+  if question; then seen=question; break; fi
+  if main_menu; then seen=main; break; fi
+  rgb bar 640,560 && ((bar_r > 76 && i % 4 == 0)) && xdotool key --window "$wid" Return
 done
-sleep 0.3
-xdotool key --window "$wid" Return
-menu=0
-for _ in $(seq 1 20); do
+check "the main menu comes up ($seen)" '[[ -n $seen ]]'
+if [[ $seen == main ]]; then
   sleep 0.5
-  grab || continue
-  if main_menu; then menu=1; break; fi
-done
-check "the main menu comes up" '[[ $menu -eq 1 ]]'
-sleep 0.5
-xdotool key --window "$wid" Return
+  xdotool key --window "$wid" Return
+  for _ in $(seq 1 10); do
+    sleep 0.5
+    grab || continue
+    if question; then seen=question; break; fi
+  done
+fi
 asked=0
-for _ in $(seq 1 10); do
-  sleep 0.5
-  grab || continue
-  if question; then asked=1; break; fi
-done
+[[ $seen == question ]] && asked=1
 sleep 0.5
 grab && convert "xwd:$work/probe.xwd" "$shots/question.png"
 check "choosing the mode asks to resume" '[[ $asked -eq 1 ]]'
