@@ -77,7 +77,8 @@ rgb() {
 # The main menu: its wooden panel on the left, the landscape in the middle.
 main_menu() { rgb panel 178,216 && rgb middle 400,256 && ((panel_r < 110 && panel_b < 55 && middle_r > 150)); }
 # The question's wooden panel covers the middle, from side to side; the game bar is not there yet.
-wood() { rgb w "$1" && ((w_r > 60 && w_r < 120 && w_g > 35 && w_g < 75 && w_b > 20 && w_b < 60)); }
+# Wood is reddish: the landscape fading to black passes through its brightness, not its hue.
+wood() { rgb w "$1" && ((w_r > 60 && w_r < 120 && w_b > 20 && w_b < 60 && w_r - w_b > 30)); }
 question() { wood 200,250 && wood 600,250 && wood 400,256 && [[ "$(pixel 20,300)" != "srgb(117,87,49)" ]]; }
 start
 # Two keys shorten the splash pictures; the wait after the load ends with a key too. A key
