@@ -1,5 +1,7 @@
 #include "app/launch_options.h"
 
+#include "board/game_modes.h"
+
 #include <charconv>
 #include <cstring>
 
@@ -8,8 +10,6 @@ namespace aw {
 LaunchOptions launchOptions;
 
 namespace {
-
-const char* const kModeNames[] = {"adventure", "timeless", "puzzle"};
 
 bool readInt(const char* text, int& out) {
     const char* end = text + std::strlen(text);
@@ -43,10 +43,9 @@ LaunchOptions parseLaunchOptions(int argc, const char* const* argv, std::string&
                 errors += "--completed needs a level number from 1 to 129\n";
             if (value) ++i;
         } else if (std::strcmp(a, "--mode") == 0) {
-            bool known = false;
-            for (int m = 0; m < 3 && value; ++m)
-                if (std::strcmp(value, kModeNames[m]) == 0) o.startMode = m, known = true;
-            if (!known) errors += "--mode needs adventure, timeless or puzzle\n";
+            int m = modeFromKey(value);
+            if (m >= 0) o.startMode = m;
+            else errors += "--mode needs adventure, timeless or puzzle\n";
             if (value) ++i;
         } else {
             errors += "unknown argument ";

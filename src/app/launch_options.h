@@ -10,7 +10,8 @@ struct LaunchOptions {
     int startLevel = 0;   // --level N: after the load, play level N (1..129) at once; 0 = the menus
     int startMode = 0;    // --mode adventure|timeless|puzzle, with --level or --map
     bool openMap = false; // --map: after the splash, the mode's map from the profile's progress
-    int mapCompleted = 0; // --completed N: as right after completing level N (129: the mode finished)
+    int mapCompleted = 0; // --completed N: as right after completing level N, the one before the
+                          // profile's current level (129: the mode finished)
 };
 
 // Lives for the run; filled once by main.

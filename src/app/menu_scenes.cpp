@@ -4,6 +4,7 @@
 #include "app/scenes.h"
 #include "app/shell_state.h"
 #include "core/matrix.h"
+#include "game/play_flow.h"
 #include "render/render_states.h"
 #include "render/text.h"
 #include "render/transforms.h"
@@ -58,6 +59,7 @@ void MenuScene::onFrame() {
     screenUpdate();
     screenFrame();
     updateAndDrawParticles();
+    advancePlayFlow(shell.clock.frameDeltaMs);
     endMenuFrame();
 }
 
@@ -82,6 +84,7 @@ void GameScene::onFrame() {
         screenFrame();
         updateAndDrawParticles();
     }
+    advancePlayFlow(shell.clock.frameDeltaMs);
     if (customCursorOn()) drawCustomCursor();
 }
 

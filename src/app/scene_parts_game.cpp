@@ -8,6 +8,7 @@
 #include "effects/backgrounds.h"
 #include "effects/gameplay_screen.h"
 #include "effects/particles.h"
+#include "game/play_flow.h"
 #include "ui/screens.h"
 
 namespace aw {
@@ -41,13 +42,13 @@ void boardLeftUp() { onBoardLeftUp(); }
 void boardRightDown() { onBoardRightDown(); }
 void boardRightUp() { onBoardRightUp(); }
 
-// The test start: the level of --level in the mode of --mode, straight after the load.
+// The test start: the level of --level in the mode of --mode, straight after
+// the load, as the flow starts the mode's current level, so that winning or
+// losing it goes on as in a game.
 bool startLaunchLevel() {
     if (launchOptions.startLevel <= 0) return false;
     playState = PlayState{};
-    playState.mode = GameMode(launchOptions.startMode);
-    requestSceneSwitch(&gameScene);
-    startLevel(launchOptions.startLevel - 1);
+    playLevelAtOnce(GameMode(launchOptions.startMode), launchOptions.startLevel - 1);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "app/startup_load.h"
 
 #include "app/scenes.h"
+#include "app/flow_wiring.h"
 #include "app/shell_state.h"
 #include "app/ui_wiring.h"
 #include "audio/sound_system.h"
@@ -64,6 +65,7 @@ void runStartupLoad() {
     // The screen tree and the menu pictures.
     connectUi();
     loadMenus();
+    connectFlow(); // the mode screens get their on-open hook once the tree exists
     loadMenuTextures();
     loadCursorPictures();
 

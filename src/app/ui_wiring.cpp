@@ -3,6 +3,7 @@
 #include "app/scene.h"
 #include "app/scenes.h"
 #include "app/shell_state.h"
+#include "board/game_modes.h"
 #include "board/outward.h"
 #include "effects/backgrounds.h"
 #include "effects/particles.h"
@@ -14,8 +15,6 @@
 #include "ui/screens.h"
 #include "ui/ui_hooks.h"
 
-#include <cstring>
-
 namespace aw {
 
 namespace {
@@ -23,10 +22,8 @@ namespace {
 // The mode screen the room was entered from is the mode it goes back to.
 int modeScreenReturnCode() {
     const MenuNode* screen = currentScreen();
-    const char* const modes[] = {"adventure", "timeless", "puzzle"};
-    for (int m = 0; m < 3; ++m)
-        if (screen && std::strcmp(screen->name, modes[m]) == 0) return m;
-    return kRoomFromMainMenu;
+    int mode = screen ? modeFromKey(screen->name) : -1;
+    return mode >= 0 ? mode : kRoomFromMainMenu;
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include "audio/ambient.h"
 #include "audio/sound_system.h"
+#include "board/game_modes.h"
 #include "core/game_constants.h"
 #include "effects/backgrounds.h"
 #include "game/trophies.h"
@@ -30,7 +31,6 @@ TrophyRoom room;
 float ambientClock = 0; // float twin of room.ambientMs, so fractions of a ms add up
 
 constexpr int kKeyEnter = 13, kKeyEscape = 27, kKeySpace = 32;
-const char* const kModeScreens[kModeCount] = {"adventure", "timeless", "puzzle"};
 
 void call(void (*hook)()) {
     if (hook) hook();
@@ -95,7 +95,7 @@ void finishLeaving() {
     setBackground(kMainMenuBackground);
     setTintNow(1, 1, 1, 1);
     if (trophyRoomHooks.showMenuScene) trophyRoomHooks.showMenuScene(toMode ? kMenuMap : kMenuMain);
-    openScreenByName(toMode ? kModeScreens[room.returnCode] : "main");
+    openScreenByName(toMode ? modeInfo(room.returnCode).key : "main");
 }
 
 // [SECTION] presentation

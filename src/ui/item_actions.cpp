@@ -3,6 +3,7 @@
 #include "ui/navigation_state.h"
 
 #include "audio/sound_system.h"
+#include "board/game_modes.h"
 #include "board/play_state.h"
 #include "persistence/player_files.h"
 #include "platform/events.h"
@@ -34,7 +35,7 @@ ItemAction registeredAction(const char* name) {
 }
 
 bool is(const MenuNode* n, const char* name) { return n && std::strcmp(n->name, name) == 0; }
-bool isModeScreen(const MenuNode* n) { return is(n, "adventure") || is(n, "timeless") || is(n, "puzzle"); }
+bool isModeScreen(const MenuNode* n) { return n && modeFromKey(n->name) >= 0; }
 bool askedFor(const char* key) { return std::strcmp(nav.messageKey, key) == 0; }
 
 // Runs the play flow's action for the name; true when there was one.
@@ -61,10 +62,12 @@ void reopen(MenuNode* screen) {
 }
 
 void answerYes(MenuNode* screen) {
-    if (askedFor("removeplayer")) removeProfileToActOn();
-    else if (askedFor("quit")) uicall::quit();
+    // The key names the last box's question; only that box answers it (a
+    // "yes" elsewhere, as in the resume question, must not act on it).
+    bool box = is(screen, "messageboxyn");
+    if (box && askedFor("removeplayer")) removeProfileToActOn();
+    else if (box && askedFor("quit")) uicall::quit();
     else if (!runRegistered("yes")) goBack();
-    (void)screen;
 }
 
 void answerNo(MenuNode* screen) {

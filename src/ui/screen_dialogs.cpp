@@ -6,6 +6,7 @@
 #include "ui/screen_values.h"
 #include "ui/widget_draw.h"
 
+#include "board/game_modes.h"
 #include "board/play_state.h"
 #include "core/game_constants.h"
 #include "core/text_format.h"
@@ -62,12 +63,11 @@ void drawMessageBox() {
 }
 
 void drawLoadGameQuestion() {
-    static const char* const kTitles[kModeCount] = {"loadclassicmode", "loadendlessmode", "loadpuzzlemode"};
     PanelView v;
     drawPanelCentred(0, 0, 450, 350, v.s);
     int mode = std::clamp(int(playState.mode), 0, kModeCount - 1);
     int a = int(255 * v.alpha());
-    drawLabel(0, v.y(130), v.f(19), lookupText(kTitles[mode]), true, Color(255, 255, 155, a));
+    drawLabel(0, v.y(130), v.f(19), lookupText(modeInfo(mode).resumeTitleKey), true, Color(255, 255, 155, a));
     drawWrapped(0, v.y(80), 380, v.f(13), lookupText("loadmsg"), Color(255, 255, 255, a));
     const Profile* p = currentProfile();
     int level = levelIndexOf(p->currentStage[mode], p->currentLevel[mode]);

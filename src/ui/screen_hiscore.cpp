@@ -5,6 +5,7 @@
 #include "ui/screen_values.h"
 #include "ui/widget_draw.h"
 
+#include "board/game_modes.h"
 #include "core/game_constants.h"
 #include "core/text_format.h"
 #include "persistence/profiles.h"
@@ -15,7 +16,6 @@ namespace aw {
 namespace {
 
 constexpr float kWidth = 480, kHeight = 470;
-const char* const kModeNames[kModeCount] = {"classicmode", "endlessmode", "puzzlemode"};
 
 // Lives for the run.
 struct HiscoreView {
@@ -50,7 +50,7 @@ void drawHiscoreScreen() {
     Color white(255, 255, 255, a);
     MenuNode* screen = currentScreen();
     drawLabel(0, v.y(205), v.f(20), screen ? screen->text : "", true, Color(255, 255, 155, a));
-    drawLabel(0, v.y(165), v.f(14), lookupText(kModeNames[view.shownMode]), true, Color(0, 255, 255, a));
+    drawLabel(0, v.y(165), v.f(14), lookupText(modeInfo(view.shownMode).hiscoreTitleKey), true, Color(0, 255, 255, a));
     drawArrow(v.x(-150), v.y(165), false);
     drawArrow(v.x(150), v.y(165), true);
     bool marked = view.highlightRow >= 0 && view.highlightMode == view.shownMode;

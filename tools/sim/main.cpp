@@ -11,6 +11,7 @@
 #include "recorder.h"
 #include "run.h"
 
+#include "board/game_modes.h"
 #include "core/random.h"
 #include "platform/files.h"
 
@@ -113,12 +114,9 @@ int parseOptions(int argc, char** argv, Options& o) {
             if (!parseLong(value(), &n) || n < 0 || n > 128) return usage("--index needs 0..128");
             o.index = int(n);
         } else if (a == "--mode") {
-            const char* v = value();
-            std::string m = v ? v : "";
-            if (m == "adventure") o.mode = kAdventure;
-            else if (m == "timeless") o.mode = kTimeless;
-            else if (m == "puzzle") o.mode = kPuzzle;
-            else return usage("--mode needs adventure, timeless or puzzle");
+            int m = modeFromKey(value());
+            if (m < 0) return usage("--mode needs adventure, timeless or puzzle");
+            o.mode = GameMode(m);
         } else if (a == "--seed") {
             if (!parseLong(value(), &n) || n < 0 || n > 0xFFFFFFFFL) return usage("--seed needs a number");
             o.seed = unsigned(n);
