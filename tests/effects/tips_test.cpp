@@ -118,6 +118,11 @@ TEST_F(Tips, TheWelcomeComesInTheFirstFrameOfTheFirstLevelOrNever) {
     SavedHintBubble saved;
     captureTipBubble(saved);
     EXPECT_EQ(saved.anchor, first);
+    // A saved game brings it back as it was, without touching the flags.
+    hideTip();
+    restoreTipBubble(saved);
+    EXPECT_STREQ(shownTipKey(), "welcome");
+    EXPECT_TRUE(boardInput.tipHasButton);
     hideTip();
     startLevelFromText(levelOf('1'), 4);
     frame();
