@@ -38,6 +38,7 @@ constexpr float kSparkLifeMs = 3000;
 constexpr float kSparkTrailMs = 100;
 constexpr Vec2 kCounterAt{0, -180};
 constexpr float kDropFloor = -240, kDropFadeFrom = -208;
+constexpr float kDropTickMs = 10;
 constexpr int kMaxCatchUp = 3; // emitters spawn at most this many per frame after a long one
 
 struct CandleDrop {
@@ -198,9 +199,10 @@ void candleDropTick(float dt) {
     }
     for (CandleDrop& d : c.drops) {
         if (d.finished) continue;
-        // A drop creeps a little each tick, wandering, whatever the frame time.
+        // A drop creeps down, wandering, at the same pace whatever the frame rate:
+        // its step is the one of a 10 ms tick, scaled by the frame time.
         d.velocity = {randomSigned(0.02f), randomSigned(0.02f) - 0.02f};
-        d.position += d.velocity;
+        d.position += d.velocity * (dt / kDropTickMs);
         if (d.position.y < kDropFadeFrom) d.alpha = (d.position.y - kDropFloor) / 32;
         if (d.position.y < kDropFloor || d.position.y > top) d.finished = true;
     }
