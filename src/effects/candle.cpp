@@ -39,6 +39,7 @@ constexpr float kSparkTrailMs = 100;
 constexpr Vec2 kCounterAt{0, -180};
 constexpr float kDropFloor = -240, kDropFadeFrom = -208;
 constexpr float kDropTickMs = 10;
+constexpr float kDropHang = 56; // from a drop's position down to its picture's centre
 constexpr int kMaxCatchUp = 3; // emitters spawn at most this many per frame after a long one
 
 struct CandleDrop {
@@ -295,7 +296,9 @@ void drawDrops(float cx) {
     for (const CandleDrop& d : candle.drops) {
         if (d.finished) continue;
         int a = std::clamp(int(255 * d.alpha), 0, 255);
-        Rect r = Rect::fromCentre(d.position.x - cx, d.position.y, 16, 64);
+        // The picture's trail starts at its top edge: hung just under the rim, so the
+        // wax runs from the candle's edge and not from the air beside the flame.
+        Rect r = Rect::fromCentre(d.position.x - cx, d.position.y - kDropHang, 16, 64);
         drawPicture(gameplayTextures.drops[std::clamp(d.texture, 0, 3)], r, UvRect(0, 0, 1, 1), Color(255, 255, 255, a));
     }
 }
