@@ -113,6 +113,7 @@ void groupClick() {
 
 bool routeClick() {
     if (boardInput.tipShown) {
+        if (boardOutward.tipClick) boardOutward.tipClick(boardInput.mouse.x, boardInput.mouse.y);
         if (boardInput.tipHasButton) return false;
         report::closeTip();
         boardInput.tipShown = false;

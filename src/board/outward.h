@@ -18,6 +18,8 @@ struct BoardOutward {
     void (*spawnEffect)(const char* name, float x, float y, float size) = nullptr;
     void (*showTip)(const char* key, float x, float y, bool pointer) = nullptr;
     void (*closeTip)() = nullptr;
+    // A left click while a tip is shown, at the board mouse (its button may take it).
+    void (*tipClick)(float x, float y) = nullptr;
     void (*showMessage)(const char* textKey, float x, float y, float size, float durationMs) = nullptr;
     void (*showLetters)(const char* textKey, float x, float y, float size) = nullptr;
     void (*changeTune)(int track) = nullptr;
@@ -31,6 +33,8 @@ struct BoardOutward {
     int (*hudSpotAt)(float x, float y) = nullptr;
     // per-frame updates of the parts that tick alongside the board
     void (*presentationTick)(float dt) = nullptr;
+    // the candle's wax drops run while its limit runs
+    void (*candleTick)(float dt) = nullptr;
     // trophies
     bool (*requestTrophy)(int number) = nullptr;
     bool (*trophyPending)() = nullptr;

@@ -120,6 +120,7 @@ void applyLimits(float dt) {
         if (boardInput.transitionRunning) return;
         gs.limitClock += dt;
         if (gs.timeLimit >= gs.timeUsed) {
+            if (boardOutward.candleTick) boardOutward.candleTick(dt);
             gs.timeUsed += dt;
             if (gs.timeUsed > gs.timeLimit - 20000) {
                 gs.warningClock += dt;
@@ -139,6 +140,7 @@ void applyLimits(float dt) {
     } else if (playState.mode == kPuzzle) {
         gs.moveFraction = float(gs.moveLimit) / 300.0f;
         if (gs.movesUsed < gs.moveLimit) {
+            if (boardOutward.candleTick) boardOutward.candleTick(dt);
             float d = float(gs.movesUsed) - gs.candleMoves;
             if (d > 0.001f) gs.candleMoves += d * dt * 0.005f;
             else gs.candleMoves = float(gs.movesUsed);

@@ -1,7 +1,9 @@
 // The board as the player sees it, in drawing order: the cell tiles (with the
 // highlight of the group under the pointer or the hammer's target), the
 // figures with their locks and bonus markers, the bonus rings, the refill and
-// defeat waves, the thunder strands and bolts, the square shards.
+// defeat waves, the thunder strands and bolts, the square shards. The tips'
+// trigger pass runs between the tiles and the figures, so the cells it lights
+// animate in the same frame.
 //
 // [SECTION] tiles
 // [SECTION] figures and markers
@@ -13,6 +15,7 @@
 #include "effects/gameplay_internal.h"
 #include "effects/particles.h"
 #include "effects/strands.h"
+#include "effects/tips.h"
 #include "render/render_states.h"
 #include "render/sprites.h"
 #include "render/text.h"
@@ -274,6 +277,7 @@ void drawBoard(float dt) {
     enableFeature(4);
     setBlendMode(0);
     drawTiles(f);
+    tipTriggerPass(dt);
     drawFigures(f, dt);
     drawBonusRings(f, dt);
     if (gs.refillActive) refillStep(dt);

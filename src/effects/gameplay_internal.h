@@ -67,6 +67,7 @@ struct ThunderStrand {
 // Reset at level start unless noted.
 struct Presentation {
     float barOffset = 0;       // 0 shown .. -128 hidden; lives for the run
+    float candleOffset = 0;    // the candle's slide, like the bar's; lives for the run
     float highlightClock = 0;  // runs at twice the frame time
     float boardClock = 0;
     float promptClock = 0;     // the level-won prompt's pulse

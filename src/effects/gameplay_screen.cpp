@@ -8,10 +8,12 @@
 #include "core/matrix.h"
 #include "effects/announcements.h"
 #include "effects/backgrounds.h"
+#include "effects/candle.h"
 #include "effects/gameplay_internal.h"
 #include "effects/hud.h"
 #include "effects/particles.h"
 #include "effects/strands.h"
+#include "effects/tips.h"
 #include "platform/paths.h"
 #include "render/render_states.h"
 #include "render/texture.h"
@@ -125,6 +127,7 @@ void advanceClocks(float dt) {
     for (int i = 0; i < 4; ++i) presentation.tint[i] += (presentation.tintTarget[i] - presentation.tint[i]) * k;
     float barTarget = playState.levelAdvanced || playState.finished ? kBarHidden : 0;
     presentation.barOffset = towards(presentation.barOffset, barTarget, kBarSlidePerMs * dt);
+    presentation.candleOffset = towards(presentation.candleOffset, barTarget, kBarSlidePerMs * dt);
 }
 
 } // namespace
@@ -142,6 +145,8 @@ void drawGameplayFrame(float dt, float animationTimeMs) {
     drawBackground(true, dt);
     drawGameBar(dt);
     drawBoard(dt);
+    drawCandle(dt, presentation.candleOffset);
+    drawLevelBonusCounter();
     drawHammerGauge();
     drawDebris(dt);
     drawStrands(gameplayTextures.flare);
@@ -153,13 +158,15 @@ void drawGameplayFrame(float dt, float animationTimeMs) {
     drawLevelWonPrompt(dt);
     drawScorePopups(dt);
     drawAnnouncements(dt, animationTimeMs);
+    drawTipBubble(dt);
     drawHammerPointer();
 }
 
 // [SECTION] per tick
 
-void gameplayTick(float) {
+void gameplayTick(float dt) {
     float* target = presentation.tintTarget;
+    float dark = 1;
     if (gs.paused || playState.levelWon) {
         target[0] = target[1] = target[2] = target[3] = 1;
     } else if (playState.levelIndex % 2 == 0) {
@@ -167,7 +174,10 @@ void gameplayTick(float) {
     } else {
         target[0] = 1.0f, target[1] = 0.8f, target[2] = 0.8f, target[3] = 1;
     }
+    // The candle's last moments darken the scene.
+    if (candleDarkens(dark)) target[0] = target[1] = target[2] = dark, target[3] = 1;
     setTintTarget(target[0], target[1], target[2], target[3]);
+    tipTick(dt);
 }
 
 // [SECTION] hooks and resets
@@ -184,6 +194,8 @@ void clearLevelPresentation() {
     presentation.defeatRows = 0;
     presentation.markerClocks[0] = presentation.markerClocks[1] = 0;
     presentation.livesPulse = 0;
+    clearCandle();
+    clearTips();
 }
 
 void connectBoardPresentation() {
@@ -201,6 +213,8 @@ void connectBoardPresentation() {
     boardOutward.hudSpotAt = hudSpotAt;
     boardOutward.clearLevelEffects = clearLevelPresentation;
     boardOutward.loadBackground = [](int background, int) { setBackground(background); };
+    boardOutward.candleTick = candleDropTick;
+    connectTips();
 }
 
 void resetGameplayScreen() {
@@ -208,6 +222,8 @@ void resetGameplayScreen() {
     resetEffectPools();
     resetAnnouncements();
     clearStrands();
+    resetCandle();
+    resetTips();
 }
 
 } // namespace aw

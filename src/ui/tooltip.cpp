@@ -19,6 +19,18 @@ constexpr float kButtonH = 48;
 constexpr float kTail = 64;      // the tail piece's size
 constexpr float kSideMinHeight = 112;
 
+// The stand-off look of the game's tips.
+constexpr float kPi = 3.14159265f;
+constexpr float kArrowLength = 128, kArrowWidth = 64;
+constexpr float kArrowStand = 64 * 1.3f;   // the arrow's centre from the anchor
+constexpr float kArrowBob = 64 * 0.1f;     // ... give or take this, as it breathes
+constexpr float kPanelBeyondArrow = 89.6f; // the panel's nearest point, past the arrow's centre
+constexpr float kStandOffPad = 16;
+constexpr float kStandOffMinHeight = 64;
+constexpr float kStandOffButtonW = 128, kStandOffButtonH = 64;
+constexpr float kStandOffButtonRise = 40;  // the button's centre above the panel's bottom
+constexpr float kScreenMargin = 8;         // the panel stays this far inside the frame
+
 struct Layout {
     Rect box;            // the border line
     BalloonSide side;
@@ -119,11 +131,104 @@ void drawTail(const TooltipBalloon& b, const Layout& l, float s) {
     }
 }
 
+// [SECTION] stand-off balloons
+
+Vec2 standOffDirection(const TooltipBalloon& b) {
+    if (b.directionDeg != kBalloonAutoDirection) {
+        float a = b.directionDeg * kPi / 180;
+        return {std::cos(a), std::sin(a)};
+    }
+    // Towards the middle of the screen, where there is room for the panel.
+    float len = std::sqrt(b.anchor.x * b.anchor.x + b.anchor.y * b.anchor.y);
+    if (len < 1) return {0, 1};
+    return b.anchor * (-1 / len);
+}
+
+// Keeps [centre - half, centre + half] inside [-limit, limit] where it fits.
+float keptInside(float centre, float half, float limit) {
+    if (half >= limit) return 0;
+    return std::clamp(centre, -limit + half, limit - half);
+}
+
+Rect drawStandOff(const TooltipBalloon& b) {
+    float s = std::clamp(b.scaleIn, 0.0f, 1.0f);
+    if (s <= 0.01f) return Rect(0, 0, 0, 0);
+    StandOffLayout l = standOffLayout(b);
+    // The whole balloon grows out of the spot it explains.
+    Vec2 a = b.anchor;
+    Rect box = scaled(l.box, a, s);
+    drawFrame(box, s);
+    if (b.pointer && uiMedia().arrow) {
+        Vec2 c = a + (l.arrowCentre - a) * s;
+        setTexture(uiMedia().arrow);
+        drawRotatedSprite(c.x, c.y, c.x, c.y, l.arrowDegrees, kArrowLength * s, kArrowWidth * s, UvRect(0, 0, 1, 1),
+                          Color(), 10);
+    }
+    if (s < 0.999f || fontCount() == 0) return Rect(0, 0, 0, 0);
+    const float size = kStandOffFontSize;
+    if (b.text) {
+        float w = box.x1 - box.x0;
+        float textHeight = wrapText(w - 2 * kStandOffPad, b.text, size);
+        setTextColor(60, 30, 10, 255);
+        if (textHeight + 2 * kStandOffPad <= kStandOffMinHeight) {
+            // A short text sits in the middle of its part of the panel.
+            drawText((box.x0 + box.x1) / 2, box.y0 - kStandOffMinHeight / 2, size, wrappedText(), true);
+        } else {
+            drawText(box.x0 + kStandOffPad + size / 2, box.y0 - kStandOffPad - size, size, wrappedText(), false);
+        }
+        setTextColor(255, 255, 255, 255);
+    }
+    if (!b.buttonLabel) return Rect(0, 0, 0, 0);
+    float cx = (l.button.x0 + l.button.x1) / 2, cy = (l.button.y0 + l.button.y1) / 2;
+    if (const TextureRecord* pic = uiMedia().button) {
+        setTexture(pic);
+        drawSprite(cx, cy, kStandOffButtonW, kStandOffButtonH, UvRect(0, 0, 1, 1), Color(), 10);
+    }
+    float pulse = std::sin(0.005f * b.ageMs) / 2 + 0.5f;
+    drawLabel(cx + 2, cy - 0.15f * kStandOffButtonFont, kStandOffButtonFont, b.buttonLabel, true,
+              Color(255, 150 + int(50 * pulse), 0, 255));
+    return l.button;
+}
+
 } // namespace
 
-Rect tooltipBalloonRect(const TooltipBalloon& b) { return layOut(b).box; }
+StandOffLayout standOffLayout(const TooltipBalloon& b) {
+    StandOffLayout l;
+    const float size = kStandOffFontSize;
+    bool measured = b.text && fontCount() > 0;
+    // A short text gets a narrower panel; a long one wraps inside the width asked for.
+    float w = b.width;
+    if (measured) w = std::min(w, measureText(b.text, size) + 4 * kStandOffPad);
+    w = std::max(w, 2 * kStandOffPad + 1);
+    float textHeight = measured ? wrapText(w - 2 * kStandOffPad, b.text, size) : 1.8f * size;
+    float h = std::max(kStandOffMinHeight, textHeight + 2 * kStandOffPad) + (b.buttonLabel ? kStandOffButtonH : 0);
+
+    Vec2 d = standOffDirection(b);
+    l.direction = d;
+    l.arrowCentre = b.anchor + d * (kArrowStand + kArrowBob * std::sin(0.01f * b.ageMs));
+    l.arrowDegrees = std::atan2(-d.y, -d.x) * 180 / kPi; // the picture points to +x
+    Vec2 centre = b.anchor;
+    if (b.pointer) {
+        // The panel's nearest edge or corner on the line from the anchor:
+        // the centre lies as far beyond that point as the panel's half-extent
+        // reaches along the direction.
+        Vec2 contact = b.anchor + d * (kArrowStand + kPanelBeyondArrow);
+        float tx = std::fabs(d.x) > 1e-4f ? w / 2 / std::fabs(d.x) : 1e9f;
+        float ty = std::fabs(d.y) > 1e-4f ? h / 2 / std::fabs(d.y) : 1e9f;
+        centre = contact + d * std::min(tx, ty);
+    }
+    centre.x = keptInside(centre.x, w / 2, 400 - kScreenMargin);
+    centre.y = keptInside(centre.y, h / 2, 300 - kScreenMargin);
+    l.box = Rect::fromCentre(centre.x, centre.y, w, h);
+    if (b.buttonLabel)
+        l.button = Rect::fromCentre(centre.x, l.box.y1 + kStandOffButtonRise, kStandOffButtonW, kStandOffButtonH);
+    return l;
+}
+
+Rect tooltipBalloonRect(const TooltipBalloon& b) { return b.standOff ? standOffLayout(b).box : layOut(b).box; }
 
 Rect drawTooltipBalloon(const TooltipBalloon& b) {
+    if (b.standOff) return drawStandOff(b);
     float s = std::clamp(b.scaleIn, 0.0f, 1.0f);
     if (s <= 0.01f) return Rect(0, 0, 0, 0);
     Layout l = layOut(b);

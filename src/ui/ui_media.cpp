@@ -39,6 +39,7 @@ void loadMenuTextures() {
     media.white = getTexture("white.jpg");
     media.button = getTexture("button.tga");
     media.gag = textureManager.loadAlphaJpeg("_a_gag.jpg", true);
+    media.arrow = getTexture("baloonarrow.tga");
 }
 
 void setUiMedia(const UiMedia& m) { media = m; }

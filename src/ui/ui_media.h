@@ -1,6 +1,7 @@
 // The menu pictures: the panel atlas "_a_menutex.jpg" (4 x 8 cells of 64
-// pixels), the balloon atlas "_a_baloon.jpg", "white.jpg", "button.tga" and
-// the iris "_a_gag.jpg", with the atlas's sprite table.
+// pixels), the balloon atlas "_a_baloon.jpg", "white.jpg", "button.tga", the
+// iris "_a_gag.jpg" and the tip arrow "baloonarrow.tga", with the atlas's
+// sprite table.
 //
 // Lifetime: loaded once by the start-up load, kept for the run.
 #pragma once
@@ -18,10 +19,11 @@ struct UiMedia {
     TextureRecord* white = nullptr;
     TextureRecord* button = nullptr;
     TextureRecord* gag = nullptr;
+    TextureRecord* arrow = nullptr; // 128 x 64, pointing to +x
 };
 const UiMedia& uiMedia();
 
-// Loads the five pictures (required: a missing one is the loading error).
+// Loads the six pictures (required: a missing one is the loading error).
 void loadMenuTextures();
 // Tests: use pictures made elsewhere (any may be null).
 void setUiMedia(const UiMedia& media);
