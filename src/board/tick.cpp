@@ -73,6 +73,12 @@ void startLevelFromText(const std::string& text, int index) {
     setUpLevel(index, [&] { readLevelText(text, index); });
 }
 
+void resetBoardRun() {
+    birdCounter = 0;
+    sceneryVariant = -1;
+    animationTimeMs = 0;
+}
+
 void boardStep(float dt) {
     if (playState.overlayShown || gs.paused || boardInput.transitionRunning) return;
     updateBlasts(dt);
