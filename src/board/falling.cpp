@@ -18,9 +18,9 @@ namespace {
 constexpr int kMaxFillAttempts = 200;
 int lastFillAttempts = 0;
 
-bool emptyCell(int r, int c) { return isCell(r, c) && board[r][c].fig.kind < 0; }
-bool freeFigure(int r, int c) { return hasFigure(r, c) && board[r][c].lock == 0; }
-bool atRest(int r, int c) { return board[r][c].fig.offset == Vec2{0, 0}; }
+inline bool emptyCell(int r, int c) { return isCell(r, c) && board[r][c].fig.kind < 0; }
+inline bool freeFigure(int r, int c) { return hasFigure(r, c) && board[r][c].lock == 0; }
+inline bool atRest(int r, int c) { return board[r][c].fig.offset == Vec2{0, 0}; }
 
 // The figure record travels; ground, lock and working fields stay.
 void moveFigure(int fromR, int fromC, int toR, int toC) {
