@@ -49,7 +49,7 @@ void keepBombsGoing() {
 
 void settle(int id) {
     float until = shell.clock.animationTimeMs + kSettleMs;
-    for (int i = 0; i < 60 || shell.clock.animationTimeMs < until; ++i) frame(id);
+    for (int i = 0; i < 20 || shell.clock.animationTimeMs < until; ++i) frame(id);
 }
 
 } // namespace
