@@ -5,8 +5,10 @@
 #include "app/scenes.h"
 #include "app/shell_state.h"
 #include "board/board.h"
+#include "effects/backgrounds.h"
 #include "effects/gameplay_screen.h"
 #include "effects/particles.h"
+#include "ui/screens.h"
 
 namespace aw {
 
@@ -20,7 +22,11 @@ void advanceGame() {
     updateMusic();
 }
 
-void drawGameplayScreen() { drawGameplayFrame(shell.clock.frameDeltaMs, shell.clock.animationTimeMs); }
+void drawGameplayScreen() {
+    // A screen over the board darkens the landscape as it fades in (0 shown, 1 gone).
+    if (playState.overlayShown) setOverlayFade(transitionAmount());
+    drawGameplayFrame(shell.clock.frameDeltaMs, shell.clock.animationTimeMs);
+}
 
 void boardKeyDown(int key) { onBoardKey(key); }
 void boardLeftDown() {

@@ -3,11 +3,14 @@
 #include "app/scene.h"
 #include "app/scenes.h"
 #include "app/shell_state.h"
+#include "board/outward.h"
 #include "effects/backgrounds.h"
+#include "effects/particles.h"
 #include "game/map_state.h"
 #include "game/trophy_room.h"
 #include "persistence/settings.h"
 #include "render/device.h"
+#include "ui/cursor.h"
 #include "ui/screens.h"
 #include "ui/ui_hooks.h"
 
@@ -28,8 +31,14 @@ int modeScreenReturnCode() {
 
 } // namespace
 
-// The particle effects and the play flow connect their own hooks when they arrive.
+// The play flow connects its own hooks when it arrives.
 void connectUi() {
+    uiHooks.clearParticles = clearEffects;
+    uiHooks.spawnEffect = [](const char* name, float x, float y, float size) {
+        startEffect(name, x, y, kNoTarget, kNoTarget, size);
+    };
+    // The armed hammer is the window's hammer pointer (state 1).
+    boardOutward.setHammerCursor = [](bool hammer) { setPointerState(hammer ? 1 : 0); };
     uiHooks.setMenuBackground = [](int number) {
         setBackground(number);
         setTintNow(1, 1, 1, 1);

@@ -10,6 +10,7 @@
 #include "effects/gameplay_internal.h"
 #include "effects/gameplay_screen.h"
 #include "effects/particles.h"
+#include "persistence/settings.h"
 #include "render/render_states.h"
 #include "render/sprites.h"
 #include "render/text.h"
@@ -136,9 +137,12 @@ void drawScorePopups(float dt) {
 
 // [SECTION] hammer pointer
 
-// While the hammer is armed its picture follows the pointer, head at the tip.
+// While the hammer is armed the window shows it as its pointer; with the
+// drawn cursor on the window's pointer is hidden, so the picture follows the
+// mouse here instead, head at the tip.
 void drawHammerPointer() {
     if (!gs.hammerCursor || playState.overlayShown || !gameplayTextures.hammerPointer) return;
+    if (!settings().customCursor) return;
     setTexture(gameplayTextures.hammerPointer);
     enableFeature(4);
     setBlendMode(0);

@@ -85,6 +85,7 @@ TEST_F(Announcements, LettersAreWhiteAndMessagesWarm) {
 TEST_F(Announcements, ALevelStartClearsLettersWhileMessagesRunOut) {
     parseTextBlock("getlife=Extra life!\r\nyouwon=Well done\r\n.", 40);
     connectBoardPresentation();
+    boardOutward.loadBackground = nullptr; // no paintings in the test's data
     plainFont();
     report::showLetters("getlife", 90, 100, 30);
     report::showMessage("youwon", 0, -15, 15, 2000);

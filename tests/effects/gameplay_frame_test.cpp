@@ -18,6 +18,7 @@ protected:
         EffectsTest::SetUp();
         for (SpriteSheet& s : gameplayTextures.figures) s.cellWidth = s.cellHeight = 48;
         connectBoardPresentation();
+        boardOutward.loadBackground = nullptr; // no paintings in the test's data
         std::string level = "figures=3\r\nlevel=\r\n";
         for (int r = 0; r < kRows; ++r) level += "000000000000\r\n";
         startLevelFromText(level, 0);
