@@ -235,7 +235,9 @@ void play(const Options& o, const std::string& text, int index, unsigned seed) {
             pending = pendingStrike = false;
         }
         if (!pending && rest && (playState.levelWon || playState.levelLost)) break;
-        if (!pending && sim::acceptsClick()) {
+        // The board takes a click at rest, with no outcome yet and not paused.
+        bool accepts = rest && !playState.levelWon && !playState.levelLost && !gs.paused;
+        if (!pending && accepts) {
             bool more = o.autoplay ? true : nextClick < o.clicks.size();
             if (!more || (o.maxMoves >= 0 && gs.movesUsed >= o.maxMoves)) break;
             if (waited >= o.think) {

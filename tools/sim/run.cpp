@@ -44,8 +44,6 @@ bool atRest() {
     return gs.levelEnded || squaresLeft() > 0;
 }
 
-bool acceptsClick() { return !playState.levelWon && !playState.levelLost && !gs.paused && atRest(); }
-
 int clickCell(int row, int column, int* kind) {
     boardInput.mouse = cellCentre(row, column);
     updateHover();

@@ -17,9 +17,6 @@ struct Snapshot {
 void save(Snapshot& s);
 void restore(const Snapshot& s);
 
-// The board can take a click now: settled, cooldown over, no blast or refill
-// running, no outcome yet.
-bool acceptsClick();
 // Every consequence of the last click is done.
 bool atRest();
 // Clicks the cell as the player would: the mouse goes there, the hover group
