@@ -8,6 +8,7 @@
 #include "core/random.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace aw {
 namespace {
@@ -17,9 +18,9 @@ namespace {
 constexpr int kMaxFillAttempts = 200;
 int lastFillAttempts = 0;
 
-bool emptyCell(int r, int c) { return isCell(r, c) && board[r][c].fig.kind < 0; }
-bool freeFigure(int r, int c) { return hasFigure(r, c) && board[r][c].lock == 0; }
-bool atRest(int r, int c) { return board[r][c].fig.offset == Vec2{0, 0}; }
+inline bool emptyCell(int r, int c) { return isCell(r, c) && board[r][c].fig.kind < 0; }
+inline bool freeFigure(int r, int c) { return hasFigure(r, c) && board[r][c].lock == 0; }
+inline bool atRest(int r, int c) { return board[r][c].fig.offset == Vec2{0, 0}; }
 
 // The figure record travels; ground, lock and working fields stay.
 void moveFigure(int fromR, int fromC, int toR, int toC) {
@@ -85,16 +86,22 @@ void spawnFigure(int row, int column) {
     }
 }
 
+// Asked several times a tick by the rules and the autoplayer: one bit per
+// column lets the three cells under every figure of a row be tested at once.
 bool isSettled() {
-    for (int r = 0; r < kRows; ++r)
+    uint32_t emptyBelow = 0; // the row under the current one; none under the last
+    for (int r = kRows - 1; r >= 0; --r) {
+        uint32_t empty = 0, free = 0;
         for (int c = 0; c < kColumns; ++c) {
             const Cell& cell = board[r][c];
             if (!(cell.fig.offset == Vec2{0, 0}) || cell.fig.refilling) return false;
-            if (r == kRows - 1 || !freeFigure(r, c)) continue;
-            if (emptyCell(r + 1, c)) return false;
-            if (c > 0 && emptyCell(r + 1, c - 1)) return false;
-            if (c < kColumns - 1 && emptyCell(r + 1, c + 1)) return false;
+            if (cell.ground < 0) continue;
+            if (cell.fig.kind < 0) empty |= 1u << c;
+            else if (cell.lock == 0) free |= 1u << c;
         }
+        if (free & (emptyBelow | emptyBelow << 1 | emptyBelow >> 1)) return false;
+        emptyBelow = empty;
+    }
     return true;
 }
 

@@ -18,10 +18,4 @@ CellPos cellAt(Vec2 p) {
     return {b / 54, a / 54};
 }
 
-bool insideBoard(int row, int column) { return row >= 0 && row < kRows && column >= 0 && column < kColumns; }
-
-bool isCell(int row, int column) { return insideBoard(row, column) && board[row][column].ground >= 0; }
-
-bool hasFigure(int row, int column) { return isCell(row, column) && board[row][column].fig.kind >= 0; }
-
 } // namespace aw

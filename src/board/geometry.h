@@ -1,5 +1,6 @@
 // Board geometry: cell (row, column) to board coordinates and back.
 #pragma once
+#include "board/board_state.h"
 #include "core/vec.h"
 
 namespace aw {
@@ -14,10 +15,11 @@ struct CellPos {
 Vec2 cellCentre(int row, int column);
 // Points left of or above the board give negative indices.
 CellPos cellAt(Vec2 p);
-bool insideBoard(int row, int column);
+// Inline: the rules and the autoplayer ask these millions of times a level.
+inline bool insideBoard(int row, int column) { return row >= 0 && row < kRows && column >= 0 && column < kColumns; }
 // Inside the board and not a hole.
-bool isCell(int row, int column);
+inline bool isCell(int row, int column) { return insideBoard(row, column) && board[row][column].ground >= 0; }
 // A cell that exists and holds a figure.
-bool hasFigure(int row, int column);
+inline bool hasFigure(int row, int column) { return isCell(row, column) && board[row][column].fig.kind >= 0; }
 
 } // namespace aw

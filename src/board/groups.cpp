@@ -3,6 +3,8 @@
 #include "board/board_state.h"
 #include "board/geometry.h"
 
+#include <cstdint>
+
 namespace aw {
 namespace {
 // Right, left, lower, upper: the order in which neighbours join a group.
@@ -18,34 +20,33 @@ bool labelGroups() {
     for (int r = 0; r < kRows; ++r)
         for (int c = 0; c < kColumns; ++c) {
             Cell& start = board[r][c];
-            if (start.ground < 0 || start.searchDistance >= 0 || start.groupId >= 0) continue;
+            // An empty cell never grows a group: nothing to label.
+            if (start.ground < 0 || start.fig.kind < 0 || start.groupId >= 0) continue;
+            const int kind = start.fig.kind;
             start.searchDistance = 0;
             start.groupId = gs.groupCount;
             // A queue visits the cells in order of distance, which labels the
             // same distances as pass-by-pass growth at a fraction of the scans.
-            int queue[kCells];
+            int8_t queueRow[kCells], queueColumn[kCells];
             int head = 0, tail = 0;
-            queue[tail++] = r * kColumns + c;
-            bool grew = false;
+            queueRow[tail] = int8_t(r);
+            queueColumn[tail++] = int8_t(c);
             while (head < tail) {
-                int at = queue[head++];
-                int rr = at / kColumns, cc = at % kColumns;
-                Cell& cell = board[rr][cc];
-                if (cell.fig.kind < 0) continue;
+                int rr = queueRow[head], cc = queueColumn[head++];
+                int distance = board[rr][cc].searchDistance + 1;
                 for (int d = 0; d < 4; ++d) {
                     int nr = rr + kStepRow[d], nc = cc + kStepColumn[d];
                     if (!insideBoard(nr, nc)) continue;
                     Cell& n = board[nr][nc];
                     // A hole never holds a figure the search could match.
-                    if (n.ground < 0 || n.fig.kind != cell.fig.kind) continue;
-                    if (n.searchDistance != -1 || n.groupId != -1) continue;
-                    n.searchDistance = cell.searchDistance + 1;
+                    if (n.ground < 0 || n.fig.kind != kind || n.groupId != -1) continue;
+                    n.searchDistance = distance;
                     n.groupId = gs.groupCount;
-                    queue[tail++] = nr * kColumns + nc;
-                    grew = true;
+                    queueRow[tail] = int8_t(nr);
+                    queueColumn[tail++] = int8_t(nc);
                 }
             }
-            if (grew) ++gs.groupCount;
+            if (tail > 1) ++gs.groupCount;
             else start.searchDistance = start.groupId = -1;
         }
     return gs.groupCount > 0;

@@ -73,13 +73,25 @@ void startLevelFromText(const std::string& text, int index) {
     setUpLevel(index, [&] { readLevelText(text, index); });
 }
 
+void resetBoardRun() {
+    birdCounter = 0;
+    sceneryVariant = -1;
+    animationTimeMs = 0;
+}
+
 void boardStep(float dt) {
     if (playState.overlayShown || gs.paused || boardInput.transitionRunning) return;
     updateBlasts(dt);
-    if (!isSettled()) gs.clickGap += dt;
+    // Only the break step moves figures before the falling, so the settled
+    // check is made again only after it.
+    bool settled = isSettled();
+    if (!settled) gs.clickGap += dt;
     gs.cooldown -= dt;
-    if (gs.cooldown < 0 && isSettled()) breakStep();
-    if (gs.cooldown < 0 && isSettled()) clearCheck();
+    if (gs.cooldown < 0 && settled) {
+        breakStep();
+        settled = isSettled();
+    }
+    if (gs.cooldown < 0 && settled) clearCheck();
     fallStep();
     moveFigures(dt);
     if (isSettled()) checkMovesAndHint(dt);

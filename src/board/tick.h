@@ -12,6 +12,10 @@ bool startLevelFromFile(const std::string& path, int index);
 // The same with the level text itself.
 void startLevelFromText(const std::string& text, int index);
 
+// Back to what a fresh process holds: the records that outlive a level (the
+// birds' turn, the animation clock), for a host that plays many runs in turn.
+void resetBoardRun();
+
 // One frame of play. dt is the frame time in ms; rawDtMs the integer frame
 // time that drives the ambient sounds (negative: the integer part of dt).
 void tick(float dt, int rawDtMs = -1);

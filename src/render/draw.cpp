@@ -8,6 +8,7 @@
 namespace aw {
 
 int triangleCount = 0;
+long drawCallCount = 0;
 
 namespace {
 DrawHook drawHook = nullptr;
@@ -46,6 +47,7 @@ void drawUserPrimitive(const void* vertices, int primitiveCount, uint32_t fvf, P
     if (drawHook) drawHook(vertices, vertexCount, primitiveCount, fvf, type, drawHookUser);
     gpu::drawArrays(primitiveOf(type), vertices, vertexCount, fvf);
     triangleCount += primitiveCount;
+    drawCallCount += type == PT_POINTLIST && (fvf & FVF_PSIZE) ? vertexCount : 1;
 }
 
 void drawLine(Vec3 a, Vec3 b) {
@@ -74,6 +76,7 @@ void drawMesh(const MeshBuffers& mesh) {
     if (!mesh.vertexBuffer) return;
     gpu::drawBuffers(mesh.vertexBuffer, mesh.fvf, mesh.vertexCount, mesh.indexBuffer, mesh.triangleCount * 3);
     triangleCount += mesh.triangleCount;
+    ++drawCallCount;
 }
 
 void releaseMeshBuffers(MeshBuffers& mesh) {

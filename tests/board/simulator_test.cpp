@@ -136,6 +136,27 @@ TEST_F(Simulator, SameSeedAndClicksGiveTheSameOutput) {
     EXPECT_EQ(c.lines, d.lines);
 }
 
+// Batch runs must not leak state (birds' turn, clock, trophies) into the next.
+TEST_F(Simulator, ManyRunsInOneProcessMatchSeparateRuns) {
+    std::string easy = easyLevel();
+    std::vector<std::string> l = {"figures=5", "time=40", "level="};
+    for (int r = 0; r < 6; ++r) l.push_back("000000000000");
+    for (int r = 0; r < 5; ++r) l.push_back("011111111110");
+    std::string wide = writeLevel("pack1_12.lvl", l);
+    std::vector<std::string> separate;
+    for (const std::string& level : {easy, wide})
+        for (int seed = 4; seed <= 5; ++seed) {
+            SimRun one = run("--level " + level + " --autoplay --mode adventure --seed " + std::to_string(seed));
+            ASSERT_EQ(one.exitCode, 0);
+            separate.insert(separate.end(), one.lines.begin(), one.lines.end());
+        }
+    SimRun batch = run("--level " + easy + " --level " + wide + " --autoplay --mode adventure --seeds 4-5");
+    ASSERT_EQ(batch.exitCode, 0);
+    EXPECT_EQ(batch.lines, separate);
+    EXPECT_EQ(run("--level " + easy + " --autoplay --seeds 5-4").exitCode, 2);
+    EXPECT_EQ(run("--level " + easy + " --level " + wide + " --index 3 --autoplay").exitCode, 2);
+}
+
 TEST_F(Simulator, ClickOnNoGroupIsStillReported) {
     // One kind per column, alternating: no two neighbours match anywhere
     // except where the level places letters.

@@ -1,84 +1,59 @@
-// Runs the real frame loop offscreen, unpaced, and prints the mean and the
-// 99th percentile of each scene's frame time and their ratio to an empty
-// frame (clear and present only), all in one run.
+// Runs the real frame loop offscreen, unpaced, and prints for each scene the
+// mean and the 99th percentile of its frame time, their ratio to an empty
+// frame (clear and present only) and the draw calls of a frame, in one run.
 // Usage: amberwick-framebench [FRAMES] [DATA_DIR]
-#include "app/frame_loop.h"
-#include "app/scene.h"
-#include "app/scenes.h"
-#include "app/services.h"
-#include "app/shell_state.h"
-#include "app/startup_load.h"
-#include "app/window_proc.h"
-#include "board/board.h"
-#include "core/fast_sqrt.h"
-#include "effects/backgrounds.h"
+// Player files go to a private directory that is removed at the end. With
+// AW_BENCH_SHOTS=DIR each scene's last frame is written there as a PPM.
+#include "bench_scenes.h"
+
 #include "platform/paths.h"
-#include "platform/window.h"
+#include "render/draw.h"
 #include "render/draw_capture.h"
+
+#include <stdlib.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 namespace {
 
-using namespace aw;
-
-// Draws nothing: the frame loop's clear and present are the whole frame.
-class EmptyScene : public Scene {
-public:
-    void onFrame() override {}
-} emptyScene;
-
-// A full board with a bomb chain set off again whenever the board is quiet.
-void setUpBoard() {
-    playState = PlayState{};
-    playState.mode = kTimeless;
-    startLevel(0);
-}
-
-void keepBombsGoing() {
-    if (!isSettled() || gs.cooldown >= 0 || playState.levelWon) return;
-    const int columns[] = {1, 3, 5, 7, 9, 11};
-    for (int c : columns)
-        if (hasFigure(6, c)) board[6][c].fig.bonus = kBomb;
-    if (hasFigure(6, 1)) {
-        board[6][1].removal = 1;
-        triggerBonuses(0);
-    }
-}
-
-struct BenchScene {
-    const char* name;
-    Scene* (*setUp)();
-    void (*everyFrame)();
-};
-
-const BenchScene kScenes[] = {
-    {"empty frame", [] { return static_cast<Scene*>(&emptyScene); }, nullptr},
-    {"board, effects, bomb chain", [] { setUpBoard(); return static_cast<Scene*>(&gameScene); }, keepBombsGoing},
-};
-
 struct Timing {
-    double mean = 0, p99 = 0;
+    double mean = 0, p99 = 0, draws = 0;
 };
 
-Timing measure(const BenchScene& s, int frames) {
-    shell.currentScene = s.setUp();
+void writeShot(int id) {
+    const char* dir = std::getenv("AW_BENCH_SHOTS");
+    if (!dir) return;
+    constexpr int kWidth = 800, kHeight = 600;
+    std::vector<uint8_t> rgba(size_t(kWidth) * kHeight * 4);
+    if (!aw::readTargetPixels(0, 0, kWidth, kHeight, rgba.data())) return;
+    std::string path = std::string(dir) + "/scene" + std::to_string(id) + ".ppm";
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) return;
+    std::fprintf(f, "P6 %d %d 255\n", kWidth, kHeight);
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x) std::fwrite(&rgba[(size_t(y) * kWidth + x) * 4], 1, 3, f);
+    std::fclose(f);
+}
+
+Timing measure(int id, int frames) {
+    aw::bench::enter(id);
     std::vector<double> ms;
     ms.reserve(size_t(frames));
-    for (int i = 0; i < frames + 60; ++i) {
-        if (s.everyFrame) s.everyFrame();
+    long drawsBefore = aw::drawCallCount;
+    for (int i = 0; i < frames; ++i) {
         auto t0 = std::chrono::steady_clock::now();
-        runFrame();
-        readPixel(0, 0); // waits for the renderer, so the frame's whole cost is counted
+        aw::bench::frame(id);
         auto t1 = std::chrono::steady_clock::now();
-        if (i >= 60) ms.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
+        ms.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
     }
+    writeShot(id);
     Timing t;
+    t.draws = double(aw::drawCallCount - drawsBefore) / frames;
     for (double v : ms) t.mean += v;
     t.mean /= double(ms.size());
     std::sort(ms.begin(), ms.end());
@@ -90,32 +65,25 @@ Timing measure(const BenchScene& s, int frames) {
 
 int main(int argc, char** argv) {
     int frames = argc > 1 ? std::max(100, std::atoi(argv[1])) : 1500;
-    std::string data = argc > 2 ? std::string(argv[2]) : findDataDirectory();
+    std::string data = argc > 2 ? std::string(argv[2]) : aw::findDataDirectory();
     if (data.back() != '/') data += '/';
-    initFastSqrt();
-    WindowConfig config;
-    config.hidden = true;
-    if (!openWindow(config) || !deviceInit()) {
-        std::fprintf(stderr, "no window: %s\n", lastWindowError());
+    char home[] = "/tmp/amberwick-bench-XXXXXX";
+    if (!mkdtemp(home)) {
+        std::perror("amberwick-framebench: temporary directory");
         return 1;
     }
-    shell.dataDirectory = data;
-    setCurrentDirectory(data);
-    runStartupLoad();
-    windowProc({Msg::Activate, 1, 0, 0});
+    setenv("XDG_DATA_HOME", home, 1);
+    if (!aw::bench::startUp(data)) return 1;
 
     std::vector<Timing> results;
-    for (const BenchScene& s : kScenes) results.push_back(measure(s, frames));
-    std::printf("%-30s %10s %10s %8s %8s\n", "scene", "mean ms", "p99 ms", "mean x", "p99 x");
+    for (int id = 0; id < aw::bench::kSceneCount; ++id) results.push_back(measure(id, frames));
+    std::printf("%-28s %9s %9s %7s %7s %8s\n", "scene", "mean ms", "p99 ms", "mean x", "p99 x", "draws");
     for (size_t i = 0; i < results.size(); ++i)
-        std::printf("%-30s %10.3f %10.3f %8.2f %8.2f\n", kScenes[i].name, results[i].mean, results[i].p99,
-                    results[i].mean / results[0].mean, results[i].p99 / results[0].p99);
-    // The game's own order: the meshes before the textures they name, the
-    // audio thread before the process goes (a running mixer crashed the exit).
-    resetScenery();
-    deviceRelease();
-    shellAudioShutdown();
-    freeTexts();
-    closeWindow();
+        std::printf("%-28s %9.3f %9.3f %7.2f %7.2f %8.1f\n", aw::bench::sceneName(int(i)), results[i].mean,
+                    results[i].p99, results[i].mean / results[0].mean, results[i].p99 / results[0].p99,
+                    results[i].draws);
+    aw::bench::shutDown();
+    std::error_code ignored;
+    std::filesystem::remove_all(home, ignored);
     return 0;
 }

@@ -49,18 +49,35 @@ def run_one(sim, number, mode, seed, think, max_time, level_dir=LEVEL_DIR):
             "moves": final["moves"], "time_ms": final["time_ms"], "score": final["score"]}
 
 
+def run_batch(sim, numbers, mode, seed, think, max_time, level_dir=LEVEL_DIR):
+    """The levels in one mode and seed, played by one simulator process."""
+    cmd = [sim]
+    for n in numbers:
+        cmd += ["--level", level_path(n, level_dir)]
+    cmd += ["--mode", mode, "--seed", str(seed), "--autoplay", "--think", str(think),
+            "--max-time", str(max_time)]
+    proc = subprocess.run(cmd, capture_output=True, text=True)
+    if proc.returncode != 0:
+        raise RuntimeError("amberwick-sim %s seed %d failed (%d): %s" % (mode, seed, proc.returncode, proc.stderr))
+    finals = [json.loads(line) for line in proc.stdout.splitlines() if line.startswith('{"outcome"')]
+    if len(finals) != len(numbers):
+        raise RuntimeError("amberwick-sim %s seed %d: %d outcome lines for %d levels"
+                           % (mode, seed, len(finals), len(numbers)))
+    return [{"level": n, "mode": mode, "seed": seed, "outcome": f["outcome"], "moves": f["moves"],
+             "time_ms": f["time_ms"], "score": f["score"]} for n, f in zip(numbers, finals)]
+
+
 def run_many(jobs, sim, numbers, modes, seeds, think, max_time, level_dir=LEVEL_DIR,
              progress=None):
-    work = [(n, m, s) for n in numbers for m in modes for s in seeds]
-    # Large levels first, so the pool does not wait on one slow run at the end.
-    work.sort(key=lambda w: -w[0])
+    # One process per mode and seed plays every level: starting a process
+    # costs more than many a short level.
+    work = [(m, s) for m in modes for s in seeds]
     results = []
     with concurrent.futures.ThreadPoolExecutor(max_workers=jobs) as pool:
-        futures = [pool.submit(run_one, sim, n, m, s, think, max_time, level_dir)
-                   for n, m, s in work]
+        futures = [pool.submit(run_batch, sim, numbers, m, s, think, max_time, level_dir) for m, s in work]
         for i, f in enumerate(concurrent.futures.as_completed(futures), 1):
-            results.append(f.result())
-            if progress and i % 200 == 0:
-                progress("%d/%d runs" % (i, len(work)))
+            results.extend(f.result())
+            if progress:
+                progress("%d/%d runs" % (len(results), len(work) * len(numbers)))
     results.sort(key=lambda r: (r["level"], r["mode"], r["seed"]))
     return results

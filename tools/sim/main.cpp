@@ -1,9 +1,13 @@
 // amberwick-sim: plays one level file through the board rules with a fixed
 // frame time and prints one JSON line per click and a final summary line.
 //
-//   amberwick-sim --level FILE [--index N] [--mode adventure|timeless|puzzle]
-//                 [--seed S] [--dt MS] (--clicks "r,c;r,c;..." | --autoplay [--think MS] [--no-hammer])
+//   amberwick-sim --level FILE... [--index N] [--mode adventure|timeless|puzzle]
+//                 [--seed S | --seeds FIRST-LAST] [--dt MS] (--clicks "r,c;r,c;..." | --autoplay [--think MS] [--no-hammer])
 //                 [--max-moves N] [--max-time MS]
+//
+// Several levels and a range of seeds are played in one process, each run
+// exactly as a process of its own would play it (levels in the order given,
+// each with every seed in turn).
 //
 // Exit code 0 when the level was read and played, 2 for bad arguments or an
 // unreadable level file.
@@ -27,10 +31,10 @@ using namespace aw;
 namespace {
 
 struct Options {
-    std::string level;
+    std::vector<std::string> levels;
     int index = -1;
     GameMode mode = kPuzzle;
-    unsigned seed = 1;
+    unsigned seed = 1, lastSeed = 1;
     float dt = 16;
     bool autoplay = false;
     bool hammer = true;
@@ -44,7 +48,8 @@ struct Options {
 int usage(const char* why) {
     std::fprintf(stderr, "amberwick-sim: %s\n", why);
     std::fprintf(stderr,
-                 "usage: amberwick-sim --level FILE [--index N] [--mode adventure|timeless|puzzle] [--seed S]\n"
+                 "usage: amberwick-sim --level FILE... [--index N] [--mode adventure|timeless|puzzle]\n"
+                 "       [--seed S | --seeds FIRST-LAST]\n"
                  "       [--dt MS] (--clicks \"r,c;r,c;...\" | --autoplay [--think MS] [--no-hammer])\n"
                  "       [--max-moves N] [--max-time MS]\n");
     return 2;
@@ -109,7 +114,7 @@ int parseOptions(int argc, char** argv, Options& o) {
         if (a == "--level") {
             const char* v = value();
             if (!v) return usage("--level needs a file");
-            o.level = v;
+            o.levels.push_back(v);
         } else if (a == "--index") {
             if (!parseLong(value(), &n) || n < 0 || n > 128) return usage("--index needs 0..128");
             o.index = int(n);
@@ -119,7 +124,17 @@ int parseOptions(int argc, char** argv, Options& o) {
             o.mode = GameMode(m);
         } else if (a == "--seed") {
             if (!parseLong(value(), &n) || n < 0 || n > 0xFFFFFFFFL) return usage("--seed needs a number");
+            o.seed = o.lastSeed = unsigned(n);
+        } else if (a == "--seeds") {
+            const char* v = value();
+            std::string range = v ? v : "";
+            size_t dash = range.find('-');
+            long last = 0;
+            if (dash == std::string::npos || !parseLong(range.substr(0, dash).c_str(), &n) ||
+                !parseLong(range.substr(dash + 1).c_str(), &last) || n < 0 || last < n || last > 0xFFFFFFFFL)
+                return usage("--seeds needs FIRST-LAST");
             o.seed = unsigned(n);
+            o.lastSeed = unsigned(last);
         } else if (a == "--dt") {
             if (!parseDouble(value(), &d) || d <= 0 || d > 1000) return usage("--dt needs a time in ms (0..1000]");
             o.dt = float(d);
@@ -144,9 +159,9 @@ int parseOptions(int argc, char** argv, Options& o) {
             return usage(("unknown argument " + a).c_str());
         }
     }
-    if (o.level.empty()) return usage("--level is required");
+    if (o.levels.empty()) return usage("--level is required");
     if (o.autoplay == o.haveClicks) return usage("give either --clicks or --autoplay");
-    if (o.index < 0) o.index = indexFromName(o.level);
+    if (o.index >= 0 && o.levels.size() > 1) return usage("--index goes with a single --level");
     return 0;
 }
 
@@ -172,9 +187,7 @@ void printStrike(int row, int column, int strikes) {
                 column, gs.score, sim::squaresLeft(), sim::locksLeft());
 }
 
-int strikes = 0;
-
-void printOutcome(double timeMs) {
+void printOutcome(double timeMs, int strikes) {
     const char* outcome = playState.levelWon ? "won" : playState.levelLost ? "lost" : "running";
     std::printf("{\"outcome\":\"%s\",\"moves\":%d,\"time_ms\":%.0f,\"score\":%d,\"level_bonus\":%d,",
                 outcome, gs.movesUsed, timeMs, gs.score, gs.levelBonus);
@@ -192,26 +205,19 @@ void printOutcome(double timeMs) {
     std::printf("}}\n");
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    Options o;
-    if (int rc = parseOptions(argc, argv, o)) return rc;
-
-    std::vector<uint8_t> bytes;
-    if (!readFile(o.level, bytes)) {
-        std::fprintf(stderr, "amberwick-sim: cannot read level file %s\n", o.level.c_str());
-        return 2;
-    }
-    std::string text(bytes.begin(), bytes.end());
-
-    seedRandom(o.seed);
+// One run from a clean start: everything a run changes outside the level
+// records is set back, so a run's output never depends on the one before.
+void play(const Options& o, const std::string& text, int index, unsigned seed) {
+    seedRandom(seed);
+    resetBoardRun();
+    sim::record = sim::Record{};
     sim::installRecorder();
     playState = PlayState{};
     playState.mode = o.mode;
     boardInput = BoardInput{};
-    startLevelFromText(text, o.index);
+    startLevelFromText(text, index);
 
+    int strikes = 0;
     double time = 0;
     float waited = 0;
     size_t nextClick = 0;
@@ -227,7 +233,9 @@ int main(int argc, char** argv) {
             pending = pendingStrike = false;
         }
         if (!pending && rest && (playState.levelWon || playState.levelLost)) break;
-        if (!pending && sim::acceptsClick()) {
+        // The board takes a click at rest, with no outcome yet and not paused.
+        bool accepts = rest && !playState.levelWon && !playState.levelLost && !gs.paused;
+        if (!pending && accepts) {
             bool more = o.autoplay ? true : nextClick < o.clicks.size();
             if (!more || (o.maxMoves >= 0 && gs.movesUsed >= o.maxMoves)) break;
             if (waited >= o.think) {
@@ -276,6 +284,31 @@ int main(int argc, char** argv) {
         sim::frame(o.dt);
         time += o.dt;
     }
-    printOutcome(time);
+    printOutcome(time, strikes);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options o;
+    if (int rc = parseOptions(argc, argv, o)) return rc;
+
+    // Every file is read before any is played: a bad name fails at once.
+    std::vector<std::string> texts;
+    for (const std::string& path : o.levels) {
+        std::vector<uint8_t> bytes;
+        if (!readFile(path, bytes)) {
+            std::fprintf(stderr, "amberwick-sim: cannot read level file %s\n", path.c_str());
+            return 2;
+        }
+        texts.emplace_back(bytes.begin(), bytes.end());
+    }
+    for (size_t i = 0; i < texts.size(); ++i) {
+        int index = o.index >= 0 ? o.index : indexFromName(o.levels[i]);
+        for (unsigned seed = o.seed;; ++seed) {
+            play(o, texts[i], index, seed);
+            if (seed == o.lastSeed) break;
+        }
+    }
     return 0;
 }
