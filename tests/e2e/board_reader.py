@@ -4,6 +4,8 @@ The level file says which cells exist; the picture says what lies on them.
 Figures of one kind are drawn with one picture, so cells whose centre patch
 has nearly the same colour hold the same kind.
 """
+import subprocess
+
 import numpy as np
 
 ROWS, COLUMNS = 11, 12
@@ -31,6 +33,51 @@ def figure_count(path):
         if line.startswith("figures="):
             return int(line.split("=", 1)[1])
     return 5
+
+
+# Window grabs through xwd, for scripts that look between moves rather than
+# every frame (the resume check).
+def grab(window, path):
+    """The window's pixels now (xwd takes a few milliseconds; the conversion comes later)."""
+    with open(path + ".xwd", "wb") as out:
+        subprocess.run(["xwd", "-id", str(window), "-silent"], check=True, stdout=out)
+
+
+def read_xwd(path):
+    """The pixels of an xwd dump (32 bits a pixel, as Xvfb writes them) as rows of R, G, B."""
+    data = open(path, "rb").read()
+    h = np.frombuffer(data[:100], dtype=">u4")
+    header, width, height, order, bpp, line, ncolors = int(h[0]), int(h[4]), int(h[5]), int(h[7]), int(h[11]), int(h[12]), int(h[19])
+    masks = [int(h[14]), int(h[15]), int(h[16])]
+    if bpp != 32:
+        raise RuntimeError("xwd: %d bits a pixel" % bpp)
+    start = header + 12 * ncolors
+    words = np.frombuffer(data[start:start + line * height], dtype=">u4" if order else "<u4").reshape(height, line // 4)[:, :width]
+    shifts = [(m & -m).bit_length() - 1 for m in masks]
+    return np.stack([(words >> s) & 0xFF for s in shifts], axis=-1).astype(np.float32)
+
+
+def develop(path, keep=True):
+    """The grabbed picture as an array for the checks; kept, also as a PNG for people
+    (otherwise the grab stays for keep_grab or drop_grab)."""
+    img = read_xwd(path + ".xwd")
+    if keep:
+        keep_grab(path)
+    return img
+
+
+def keep_grab(path):
+    subprocess.run(["convert", "xwd:" + path + ".xwd", path], check=True)
+    drop_grab(path)
+
+
+def drop_grab(path):
+    subprocess.run(["rm", "-f", path + ".xwd"])
+
+
+def capture(window, path):
+    grab(window, path)
+    return develop(path)
 
 
 def patch(img, r, c, dx=0, dy=0, half=5):
