@@ -7,7 +7,7 @@ namespace {
 
 constexpr int kMaxFieldWidth = 32;
 
-struct Spec {
+struct Conversion {
     bool valid = false;
     bool escape = false; // "%%"
     bool leftAlign = false, zeroPad = false;
@@ -18,8 +18,8 @@ struct Spec {
 };
 
 // Reads the conversion that starts at p ('%'); invalid when it is none.
-Spec readSpec(const char* p) {
-    Spec s;
+Conversion readConversion(const char* p) {
+    Conversion s;
     const char* q = p + 1;
     if (*q == '%') {
         s.valid = s.escape = true;
@@ -66,7 +66,7 @@ struct Writer {
     }
 };
 
-void putField(Writer& w, const Spec& s, const char* body, int bodyLength, const char* sign) {
+void putField(Writer& w, const Conversion& s, const char* body, int bodyLength, const char* sign) {
     int signLength = int(std::strlen(sign));
     int fill = s.width - bodyLength - signLength;
     if (fill < 0) fill = 0;
@@ -85,7 +85,7 @@ void putField(Writer& w, const Spec& s, const char* body, int bodyLength, const 
     }
 }
 
-void putInteger(Writer& w, const Spec& s, long long v) {
+void putInteger(Writer& w, const Conversion& s, long long v) {
     char digits[24];
     int n = 0;
     unsigned long long u = v < 0 ? 0ull - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
@@ -100,7 +100,7 @@ void putInteger(Writer& w, const Spec& s, long long v) {
     putField(w, s, body, length, v < 0 ? "-" : "");
 }
 
-void putString(Writer& w, const Spec& s, const char* text) {
+void putString(Writer& w, const Conversion& s, const char* text) {
     if (!text) text = "";
     size_t length = std::strlen(text);
     if (s.precision >= 0 && length > size_t(s.precision)) length = size_t(s.precision);
@@ -114,7 +114,7 @@ bool matches(const char* format, const FormatArg* args, int argCount) {
     int used = 0;
     for (const char* p = format; *p; ++p) {
         if (*p != '%') continue;
-        Spec s = readSpec(p);
+        Conversion s = readConversion(p);
         if (!s.valid) continue;
         p = s.end - 1;
         if (s.escape) continue;
@@ -136,7 +136,7 @@ size_t formatText(char* out, size_t cap, const char* format, const FormatArg* ar
         } else {
             int used = 0;
             for (const char* p = format; *p; ++p) {
-                Spec s = *p == '%' ? readSpec(p) : Spec{};
+                Conversion s = *p == '%' ? readConversion(p) : Conversion{};
                 if (!s.valid) {
                     w.put(*p);
                     continue;
