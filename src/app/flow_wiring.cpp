@@ -2,6 +2,7 @@
 
 #include "app/scenes.h"
 #include "effects/announcements.h"
+#include "effects/tips.h"
 #include "game/play_flow.h"
 #include "game/saved_games.h"
 #include "game/trophy_room.h"
@@ -15,6 +16,9 @@ void connectFlow() {
     savedGameHooks.trophyRoomOutsideGameplay = [] {
         return trophyRoomShown() && trophyRoom().returnCode != kRoomFromGameplay;
     };
+    // A tip shown when the level was left comes back with it.
+    savedGameHooks.capturePresentation = [](SavedPresentation& out) { captureTipBubble(out.hintBubble); };
+    savedGameHooks.restorePresentation = [](const SavedPresentation& in) { restoreTipBubble(in.hintBubble); };
     connectPlayFlow();
 }
 

@@ -13,11 +13,13 @@
 
 namespace aw {
 
+// The board keeps the pointer in board coordinates (y up, origin at the centre).
+static Vec2 boardMouse() { return {float(shell.mouseX) - 400, 300 - float(shell.mouseY)}; }
+
 void updateAndDrawParticles() { updateAndDrawEffects(shell.clock.frameDeltaMs); }
 
 void advanceGame() {
-    // The board keeps the pointer in board coordinates (y up, origin at the centre).
-    boardInput.mouse = {float(shell.mouseX) - 400, 300 - float(shell.mouseY)};
+    boardInput.mouse = boardMouse();
     tick(shell.clock.frameDeltaMs, int(shell.clock.rawDeltaMs));
     // The sound requests of this tick start now, and the music follows its fades.
     updateMusic();
@@ -31,7 +33,7 @@ void drawGameplayScreen() {
 
 void boardKeyDown(int key) { onBoardKey(key); }
 void boardLeftDown() {
-    boardInput.mouse = {float(shell.mouseX) - 400, 300 - float(shell.mouseY)};
+    boardInput.mouse = boardMouse();
     // The hover group follows the tick; a click arriving between two ticks
     // on another group builds it now, so the click takes the group it is on.
     updateHover();

@@ -10,7 +10,6 @@
 #include "effects/backgrounds.h"
 #include "effects/gameplay_screen.h"
 #include "effects/particles.h"
-#include "effects/tips.h"
 #include "game/board_sounds.h"
 #include "game/map_media.h"
 #include "game/map_path.h"
@@ -51,9 +50,6 @@ void runStartupLoad() {
     readProfiles();
     readRecords();
     connectSavedGames(); // setting a level up now clears the profile's saved-game byte
-    // A tip shown when the level was left comes back with it.
-    savedGameHooks.capturePresentation = [](SavedPresentation& out) { captureTipBubble(out.hintBubble); };
-    savedGameHooks.restorePresentation = [](const SavedPresentation& in) { restoreTipBubble(in.hintBubble); };
     shell.settingsLoaded = true;
     setCurrentDirectory(shell.dataDirectory);
 
