@@ -1,6 +1,7 @@
 #include "app/frame_loop.h"
 
 #include "app/scene.h"
+#include "app/scene_motion.h"
 #include "app/services.h"
 #include "app/shell_state.h"
 #include "app/startup_load.h"
@@ -23,6 +24,7 @@ void runFrame() {
     if (shell.diagnosticsOverlay) drawDiagnostics(shell.clock.fpsText);
     deviceEndScene();
     devicePresent();
+    if (sceneInMotion()) noteActivity();
     paceFrame(); // waits here, as a present that syncs to the display would
     clockTick(shell.clock, ticksMs());
     if (shell.currentScene) shell.currentScene->onAfterFrame();
@@ -30,10 +32,32 @@ void runFrame() {
     shell.clock.animationTimeMs += shell.clock.frameDeltaMs;
 }
 
+namespace {
+
+bool isInput(Msg m) {
+    switch (m) {
+    case Msg::KeyDown:
+    case Msg::KeyUp:
+    case Msg::MouseMove:
+    case Msg::LButtonDown:
+    case Msg::LButtonDblClk:
+    case Msg::LButtonUp:
+    case Msg::RButtonDown:
+    case Msg::RButtonDblClk:
+    case Msg::RButtonUp:
+    case Msg::MButtonDown:
+    case Msg::MButtonUp: return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
 bool runLoopPass() {
     if (shell.quitRequested) return false;
     WindowMessage m;
     if (peekMessage(m)) {
+        if (isInput(m.msg)) noteActivity();
         if (m.msg == Msg::Quit)
             shell.quitRequested = 1;
         else

@@ -8,6 +8,7 @@ namespace aw {
 namespace {
 TicksFn ticksOverride = nullptr;
 SleepFn sleepOverride = nullptr;
+CpuFn cpuOverride = nullptr;
 } // namespace
 
 uint32_t ticksMs() { return ticksOverride ? ticksOverride() : SDL_GetTicks(); }
@@ -37,6 +38,15 @@ void sleepUs(int64_t us) {
     while (nanosleep(&t, &t) != 0 && errno == EINTR) {
     }
 }
+
+int64_t processCpuUs() {
+    if (cpuOverride) return cpuOverride();
+    timespec t;
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return int64_t(t.tv_sec) * 1000000 + t.tv_nsec / 1000;
+}
+
+void setCpuClockOverride(CpuFn cpu) { cpuOverride = cpu; }
 
 void setClockOverride(TicksFn ticks, SleepFn sleep) {
     ticksOverride = ticks;

@@ -15,9 +15,15 @@ void sleepMs(uint32_t ms);
 int64_t ticksUs();
 void sleepUs(int64_t us);
 
+// The CPU time of every thread of the process, in microseconds: what a
+// frame costs, a software renderer's own threads included.
+int64_t processCpuUs();
+
 // Tests: replace the clock and sleep (nullptr restores the real ones).
 using TicksFn = uint32_t (*)();
 using SleepFn = void (*)(uint32_t);
 void setClockOverride(TicksFn ticks, SleepFn sleep);
+using CpuFn = int64_t (*)();
+void setCpuClockOverride(CpuFn cpu);
 
 } // namespace aw

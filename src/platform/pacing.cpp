@@ -19,6 +19,11 @@ int64_t limiterWaitUs(int64_t frameStartUs, int64_t nowUs, int64_t periodUs) {
     return std::clamp<int64_t>(wait, 0, periodUs);
 }
 
+int64_t restPeriodUs(int64_t displayPeriodUs, int64_t frameCpuUs) {
+    int64_t longest = std::max<int64_t>(displayPeriodUs, 1000000 / kRestMinRateHz);
+    return std::clamp<int64_t>(frameCpuUs * 100 / kRestCpuPercent, displayPeriodUs, longest);
+}
+
 bool swapsWait(const int64_t* intervalsUs, int count, int64_t periodUs) {
     if (count <= 0) return false;
     int64_t sorted[kPacingProbeFrames];
@@ -41,7 +46,7 @@ void startFramePacing(bool paced) {
     FramePacer& p = framePacer;
     p = FramePacer{};
     updateRefreshPeriod();
-    p.frameStartUs = ticksUs();
+    p.frameStartUs = p.lastActivityUs = ticksUs();
     if (!paced) {
         SDL_GL_SetSwapInterval(0);
         return;
@@ -53,16 +58,63 @@ void startFramePacing(bool paced) {
     p.mode = p.swapInterval != 0 ? Pacing::Probing : Pacing::Limiter;
 }
 
+namespace {
+
+// A wait at rest ends early when input arrives, so the answer to a click is
+// never held back by the slow rate.
+void restWait(int64_t us) {
+    if (SDL_WasInit(SDL_INIT_VIDEO) && SDL_GL_GetCurrentWindow())
+        SDL_WaitEventTimeout(nullptr, int((us + 999) / 1000));
+    else
+        sleepUs(us);
+}
+
+// Sleeps to the end of the frame's period (the rest period at rest), on
+// schedule so that oversleeping never adds up, never ahead of the clock.
+void waitForPeriod(FramePacer& p, int64_t now, int64_t period, bool resting) {
+    int64_t wait = limiterWaitUs(p.frameStartUs, now, period);
+    if (wait > 0) {
+        resting ? restWait(wait) : sleepUs(wait);
+        p.frameStartUs = std::min(p.frameStartUs + period, ticksUs());
+    } else {
+        p.frameStartUs = now; // late (or back from a pause): start afresh
+    }
+}
+
+void measureFrameWork(FramePacer& p) {
+    int64_t cpu = processCpuUs();
+    if (p.workStartCpuUs >= 0) p.frameCpuUs += (cpu - p.workStartCpuUs - p.frameCpuUs) / 8;
+}
+
+} // namespace
+
+void noteActivity() { framePacer.lastActivityUs = ticksUs(); }
+
+bool pacingAtRest() {
+    const FramePacer& p = framePacer;
+    return p.mode != Pacing::Unpaced && ticksUs() - p.lastActivityUs >= kRestAfterUs;
+}
+
 void paceFrame() {
     FramePacer& p = framePacer;
     int64_t now = ticksUs();
+    measureFrameWork(p);
     switch (p.mode) {
-    case Pacing::Unpaced:
-    case Pacing::SwapWaits: return;
+    case Pacing::Unpaced: return;
+    case Pacing::SwapWaits: {
+        // The swap has waited for the display; only rest adds to it.
+        bool resting = pacingAtRest();
+        int64_t period = resting ? restPeriodUs(p.periodUs, p.frameCpuUs) : p.periodUs;
+        if (period > p.periodUs)
+            waitForPeriod(p, now, period, true);
+        else
+            p.frameStartUs = now;
+        break;
+    }
     case Pacing::Probing:
         if (p.lastPresentUs >= 0) p.probeUs[p.probeCount++] = now - p.lastPresentUs;
         p.lastPresentUs = now;
-        if (p.probeCount < kPacingProbeFrames) return;
+        if (p.probeCount < kPacingProbeFrames) break;
         if (swapsWait(p.probeUs, p.probeCount, p.periodUs)) {
             p.mode = Pacing::SwapWaits;
         } else {
@@ -73,19 +125,14 @@ void paceFrame() {
             p.mode = Pacing::Limiter;
             p.frameStartUs = now;
         }
-        return;
+        break;
     case Pacing::Limiter: {
-        int64_t wait = limiterWaitUs(p.frameStartUs, now, p.periodUs);
-        if (wait > 0) {
-            sleepUs(wait);
-            // On schedule, so oversleeping never adds up; never ahead of the clock.
-            p.frameStartUs = std::min(p.frameStartUs + p.periodUs, ticksUs());
-        } else {
-            p.frameStartUs = now; // late (or back from a pause): start afresh
-        }
-        return;
+        bool resting = pacingAtRest();
+        waitForPeriod(p, now, resting ? restPeriodUs(p.periodUs, p.frameCpuUs) : p.periodUs, resting);
+        break;
     }
     }
+    p.workStartCpuUs = processCpuUs();
 }
 
 bool loadRedrawDue() {

@@ -9,6 +9,14 @@
 // first frames are timed, and the limiter takes over when they run faster
 // than the display.
 //
+// At rest (no input for kRestAfterUs and nothing in motion that a scene
+// says the player is watching) frames slow down until they cost at most
+// kRestCpuPercent of one core, down to kRestMinRateHz: on a software renderer
+// a frame of the landscape costs more than the display period, and a player
+// who is thinking gains nothing from it. The wait at rest ends at the first
+// input, and the next frame comes at the full rate. On hardware that draws a
+// frame in a fraction of the period nothing changes.
+//
 // Every clock of the game runs on measured frame times, so pacing changes
 // how often a frame is drawn, never what happens in it.
 //
@@ -29,6 +37,9 @@ enum class Pacing : uint8_t {
 
 constexpr int kPacingProbeFrames = 16;
 constexpr int kFallbackRefreshHz = 60; // when the display does not say
+constexpr int64_t kRestAfterUs = 2000000;
+constexpr int kRestCpuPercent = 15;
+constexpr int kRestMinRateHz = 4;
 
 struct FramePacer {
     Pacing mode = Pacing::Unpaced;
@@ -40,6 +51,9 @@ struct FramePacer {
     int probeCount = 0;
     bool loadRedrawn = false;   // the load screen has been drawn at least once
     int64_t lastLoadRedrawUs = 0;
+    int64_t lastActivityUs = 0;  // the last input, or motion a scene asked the full rate for
+    int64_t workStartCpuUs = -1; // the process's CPU clock when this frame's work began
+    int64_t frameCpuUs = 0;      // a frame's work in CPU time, smoothed over about 8 frames
 };
 
 extern FramePacer framePacer;
@@ -51,6 +65,10 @@ int64_t refreshPeriodUs(int refreshHz);
 // was presented at nowUs: the rest of the period, never more than one period,
 // and nothing for a frame that is on time or late.
 int64_t limiterWaitUs(int64_t frameStartUs, int64_t nowUs, int64_t periodUs);
+// The period of frames at rest: long enough that a frame costing frameCpuUs
+// of CPU spends kRestCpuPercent of a core, never shorter than the display's
+// period nor longer than kRestMinRateHz allows.
+int64_t restPeriodUs(int64_t displayPeriodUs, int64_t frameCpuUs);
 // Whether presents paced by the driver really wait for the display: the
 // median interval is at least three quarters of the period (a median, so
 // one slow frame or a stall does not decide it).
@@ -62,8 +80,12 @@ void startFramePacing(bool paced);
 // Reads the refresh rate of the display the window is on (again after a
 // size or display change).
 void updateRefreshPeriod();
-// After every present of the frame loop: probes, or sleeps for the limiter.
+// After every present of the frame loop: probes, or sleeps for the limiter
+// (at rest for the longer rest period, until the first input).
 void paceFrame();
+// Input, or something a player watches move: full rate for kRestAfterUs.
+void noteActivity();
+bool pacingAtRest();
 // The start-up load redraws its load screen only when this says so: at most
 // once per refresh period, whatever the pacing mode.
 bool loadRedrawDue();

@@ -7,8 +7,10 @@ using namespace aw;
 
 namespace {
 uint32_t fakeNow = 0;
+int64_t fakeCpuUs = 0;
 uint32_t fakeTicks() { return fakeNow; }
 void fakeSleep(uint32_t ms) { fakeNow += ms; }
+int64_t fakeCpu() { return fakeCpuUs; }
 } // namespace
 
 TEST(FramePacing, LimiterWaitsOnlyForTheRestOfThePeriod) {
@@ -26,6 +28,15 @@ TEST(FramePacing, RefreshPeriodFallsBackTo60HzForUnknownRates) {
     EXPECT_EQ(refreshPeriodUs(0), 16667);  // the display does not say
     EXPECT_EQ(refreshPeriodUs(1), 16667);  // implausible: would draw once a second
     EXPECT_EQ(refreshPeriodUs(5000), 16667);
+}
+
+TEST(FramePacing, RestPeriodHoldsTheCpuShareBetweenTheDisplayRateAndTheSlowest) {
+    const int64_t period = 16667;
+    EXPECT_EQ(restPeriodUs(period, 500), period);       // a hardware frame: the display's rate
+    EXPECT_EQ(restPeriodUs(period, 6000), 40000);        // 6 ms of work: 15 % of a core
+    EXPECT_EQ(restPeriodUs(period, 60000), 250000);      // never below 4 frames a second
+    EXPECT_EQ(restPeriodUs(400000, 60000), 400000);      // nor faster than the display
+    EXPECT_EQ(restPeriodUs(period, -3000), period);      // a CPU clock that went back
 }
 
 TEST(FramePacing, ProbeTellsWaitingSwapsFromSwapsThatReturnAtOnce) {
@@ -51,10 +62,14 @@ protected:
     void SetUp() override {
         resetFramePacing();
         fakeNow = 10000;
+        fakeCpuUs = 0;
         setClockOverride(fakeTicks, fakeSleep);
+        setCpuClockOverride(fakeCpu);
+        noteActivity();
     }
     void TearDown() override {
         setClockOverride(nullptr, nullptr);
+        setCpuClockOverride(nullptr);
         resetFramePacing();
     }
 };
@@ -98,4 +113,24 @@ TEST_F(PacingClock, LoadScreenIsRedrawnAtMostOncePerPeriod) {
     }
     EXPECT_GE(redraws, 5);
     EXPECT_LE(redraws, 6);
+}
+
+TEST_F(PacingClock, FramesSlowDownAtRestAndInputBringsTheFullRateBack) {
+    framePacer.mode = Pacing::Limiter;
+    framePacer.frameStartUs = ticksUs();
+    // Each frame costs 10 ms of CPU: 60 % of a core at the display's rate.
+    auto frame = [] {
+        uint32_t before = fakeNow;
+        fakeNow += 10;
+        fakeCpuUs += 10000;
+        paceFrame();
+        return fakeNow - before;
+    };
+    for (int i = 0; i < 10; ++i) EXPECT_LE(frame(), 17u) << "input " << i << " frames ago";
+    while (!pacingAtRest()) frame();
+    for (int i = 0; i < 10; ++i) frame(); // the schedule settles on the new period
+    EXPECT_NEAR(double(frame()), 66.7, 1.5); // 10 ms of every 66.7: 15 %
+    noteActivity();                          // the player moves the mouse
+    EXPECT_LE(frame(), 17u);
+    EXPECT_FALSE(pacingAtRest());
 }

@@ -3,7 +3,8 @@
 # (1024 x 768, full-screen as on a first start), the splash is skipped with
 # Enter, and the user + system time of the process over SECONDS of rest in
 # the menu is printed as a share of one core. Extra arguments go to the game
-# (for instance --unpaced). AW_CPU_USE_WINDOWED=1 starts in a window,
+# (--unpaced for the old behaviour; --level 1 --mode timeless for a level at
+# rest). AW_CPU_USE_WINDOWED=1 starts in a window,
 # AW_CPU_USE_WM=1 runs a window manager (openbox) that grants full-screen.
 # Usage: tools/cpu-use/cpu-use.sh GAME [SECONDS] [-- GAME_ARGS...]
 set -euo pipefail
@@ -40,4 +41,4 @@ before="$(ticks)"; t0="$(date +%s.%N)"
 sleep "$seconds"
 after="$(ticks)"; t1="$(date +%s.%N)"
 awk -v a="$after" -v b="$before" -v hz="$hz" -v t0="$t0" -v t1="$t1" \
-  'BEGIN { printf "menu at rest: %.1f %% of one core over %.1f s\n", 100 * (a - b) / hz / (t1 - t0), t1 - t0 }'
+  'BEGIN { printf "at rest: %.1f %% of one core over %.1f s\n", 100 * (a - b) / hz / (t1 - t0), t1 - t0 }'

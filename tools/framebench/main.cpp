@@ -1,11 +1,13 @@
 // Runs the real frame loop offscreen, unpaced, and prints for each scene the
 // mean and the 99th percentile of its frame time, their ratio to an empty
-// frame (clear and present only) and the draw calls of a frame, in one run.
+// frame (clear and present only), the CPU time of a frame (every thread of the
+// process, a software renderer's included) and its draw calls, in one run.
 // Usage: amberwick-framebench [FRAMES] [DATA_DIR]
 // Player files go to a private directory that is removed at the end. With
 // AW_BENCH_SHOTS=DIR each scene's last frame is written there as a PPM.
 #include "bench_scenes.h"
 
+#include "platform/clock.h"
 #include "platform/paths.h"
 #include "render/draw.h"
 #include "render/draw_capture.h"
@@ -22,8 +24,9 @@
 namespace {
 
 struct Timing {
-    double mean = 0, p99 = 0, draws = 0;
+    double mean = 0, p99 = 0, draws = 0, cpu = 0;
 };
+
 
 void writeShot(int id) {
     const char* dir = std::getenv("AW_BENCH_SHOTS");
@@ -45,6 +48,7 @@ Timing measure(int id, int frames) {
     std::vector<double> ms;
     ms.reserve(size_t(frames));
     long drawsBefore = aw::drawCallCount;
+    int64_t cpuBefore = aw::processCpuUs();
     for (int i = 0; i < frames; ++i) {
         auto t0 = std::chrono::steady_clock::now();
         aw::bench::frame(id);
@@ -54,6 +58,7 @@ Timing measure(int id, int frames) {
     writeShot(id);
     Timing t;
     t.draws = double(aw::drawCallCount - drawsBefore) / frames;
+    t.cpu = double(aw::processCpuUs() - cpuBefore) / 1000 / frames;
     for (double v : ms) t.mean += v;
     t.mean /= double(ms.size());
     std::sort(ms.begin(), ms.end());
@@ -77,11 +82,12 @@ int main(int argc, char** argv) {
 
     std::vector<Timing> results;
     for (int id = 0; id < aw::bench::kSceneCount; ++id) results.push_back(measure(id, frames));
-    std::printf("%-28s %9s %9s %7s %7s %8s\n", "scene", "mean ms", "p99 ms", "mean x", "p99 x", "draws");
+    std::printf("%-28s %9s %9s %7s %7s %8s %8s\n", "scene", "mean ms", "p99 ms", "mean x", "p99 x", "cpu ms",
+                "draws");
     for (size_t i = 0; i < results.size(); ++i)
-        std::printf("%-28s %9.3f %9.3f %7.2f %7.2f %8.1f\n", aw::bench::sceneName(int(i)), results[i].mean,
+        std::printf("%-28s %9.3f %9.3f %7.2f %7.2f %8.3f %8.1f\n", aw::bench::sceneName(int(i)), results[i].mean,
                     results[i].p99, results[i].mean / results[0].mean, results[i].p99 / results[0].p99,
-                    results[i].draws);
+                    results[i].cpu, results[i].draws);
     aw::bench::shutDown();
     std::error_code ignored;
     std::filesystem::remove_all(home, ignored);
