@@ -1,6 +1,7 @@
 #include "platform/frame_buffer.h"
 
 #include "platform/gl.h"
+#include "platform/gl_device.h"
 #include "platform/window.h"
 
 #include <SDL.h>
@@ -56,6 +57,7 @@ unsigned frameBufferObject() { return fbo; }
 
 void presentFrameBuffer() {
     if (!fbo) return;
+    gpu::flushBatch();
     int w, h;
     drawableSize(w, h);
     PixelRect r = letterboxRect(w, h);
@@ -84,6 +86,7 @@ void presentFrameBuffer() {
 
 bool readFramePixels(int x, int y, int w, int h, uint8_t* rgba) {
     if (!fbo || w <= 0 || h <= 0) return false;
+    gpu::flushBatch();
     glBindFramebuffer(GL_READ_FRAMEBUFFER, fbo);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(x, fbHeight - y - h, w, h, GL_RGBA, GL_UNSIGNED_BYTE, rgba);

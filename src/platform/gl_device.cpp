@@ -230,7 +230,69 @@ void applyPointSize(float size) {
     glPointSize(std::clamp(pointScaleOn ? size * float(targetH) : size, 0.0f, 256.0f));
 }
 
+// Triangles drawn one after another under the same states are gathered and
+// go to GL as one draw: a sprite is two triangles, and a software renderer
+// pays for each draw call. Every entry point that changes a state, a
+// texture, a target or reads pixels submits the batch first, so what is
+// drawn and in which order never changes. The buffer is fixed at start-up.
+constexpr size_t kBatchBytes = size_t(1) << 19;
+struct Batch {
+    alignas(16) uint8_t bytes[kBatchBytes];
+    size_t used = 0;
+    int vertices = 0;
+    uint32_t fvf = 0;
+};
+Batch batch;
+long glDrawCalls = 0;
+
+void submitBatch() {
+    if (batch.vertices == 0) return;
+    applyTransforms();
+    bindVertexLayout(batch.bytes, batch.fvf);
+    glDrawArrays(GL_TRIANGLES, 0, batch.vertices);
+    ++glDrawCalls;
+    batch.used = 0;
+    batch.vertices = 0;
+}
+
+// Appends a triangle list, strip or fan as a list; false when it cannot be
+// gathered (too big for the buffer on its own).
+bool appendTriangles(Primitive type, const uint8_t* v, int count, uint32_t fvf) {
+    size_t stride = size_t(vertexStride(fvf));
+    int triangles = type == Primitive::Triangles ? count / 3 : count - 2;
+    if (triangles <= 0) return true;
+    size_t bytes = size_t(triangles) * 3 * stride;
+    if (bytes > kBatchBytes) return false;
+    if (batch.vertices && (batch.fvf != fvf || batch.used + bytes > kBatchBytes)) submitBatch();
+    batch.fvf = fvf;
+    uint8_t* out = batch.bytes + batch.used;
+    auto put = [&](int i) {
+        std::memcpy(out, v + size_t(i) * stride, stride);
+        out += stride;
+    };
+    for (int t = 0; t < triangles; ++t) {
+        if (type == Primitive::Triangles) {
+            put(3 * t), put(3 * t + 1), put(3 * t + 2);
+        } else if (type == Primitive::TriangleFan) {
+            put(0), put(t + 1), put(t + 2);
+        } else if (t % 2 == 0) { // a strip keeps its winding by swapping every other triangle
+            put(t), put(t + 1), put(t + 2);
+        } else {
+            put(t + 1), put(t), put(t + 2);
+        }
+    }
+    batch.used += bytes;
+    batch.vertices += triangles * 3;
+    return true;
+}
+
 } // namespace
+
+void flushBatch() {
+    if (ready) submitBatch();
+}
+
+long drawCallsSubmitted() { return glDrawCalls; }
 
 // [SECTION] init
 
@@ -275,6 +337,7 @@ bool initGpu() {
     setPointSprite(false);
     setPointScaling(false, 1, 0, 64, 1, 0, 0);
     setTexCoordFromNormal(false);
+    boundTexture = ~0u; // a new context: the unbind below must reach GL
     bindTexture(0, false);
     transformsDirty = textureMatrixDirty = true;
     while (glGetError() != GL_NO_ERROR) {
@@ -283,6 +346,7 @@ bool initGpu() {
 }
 
 void shutdownGpu() {
+    flushBatch();
     if (!ready) return;
     setRenderTarget(0);
     for (auto& [tex, info] : textures) {
@@ -300,11 +364,21 @@ bool gpuReady() { return ready; }
 
 // [SECTION] render states
 
-void setDepthTest(bool on) { on ? glEnable(GL_DEPTH_TEST) : glDisable(GL_DEPTH_TEST); }
-void setDepthWrite(bool on) { glDepthMask(on ? GL_TRUE : GL_FALSE); }
-void setDepthFunc(Compare f) { glDepthFunc(compareFunc(f)); }
+void setDepthTest(bool on) {
+    flushBatch();
+    on ? glEnable(GL_DEPTH_TEST) : glDisable(GL_DEPTH_TEST);
+}
+void setDepthWrite(bool on) {
+    flushBatch();
+    glDepthMask(on ? GL_TRUE : GL_FALSE);
+}
+void setDepthFunc(Compare f) {
+    flushBatch();
+    glDepthFunc(compareFunc(f));
+}
 
 void setCull(Cull c) {
+    flushBatch();
     // The image keeps its orientation on the way to GL, so a winding seen on
     // screen is the same winding in GL's window coordinates.
     if (c == Cull::None) {
@@ -316,23 +390,38 @@ void setCull(Cull c) {
     glFrontFace(c == Cull::CounterClockwise ? GL_CW : GL_CCW);
 }
 
-void setAlphaTest(bool on) { on ? glEnable(GL_ALPHA_TEST) : glDisable(GL_ALPHA_TEST); }
-void setAlphaFunc(Compare f, int ref) { glAlphaFunc(compareFunc(f), float(std::clamp(ref, 0, 255)) / 255.0f); }
-void setBlending(bool on) { on ? glEnable(GL_BLEND) : glDisable(GL_BLEND); }
-void setBlendFactors(Blend src, Blend dst) { glBlendFunc(blendFactor(src), blendFactor(dst)); }
+void setAlphaTest(bool on) {
+    flushBatch();
+    on ? glEnable(GL_ALPHA_TEST) : glDisable(GL_ALPHA_TEST);
+}
+void setAlphaFunc(Compare f, int ref) {
+    flushBatch();
+    glAlphaFunc(compareFunc(f), float(std::clamp(ref, 0, 255)) / 255.0f);
+}
+void setBlending(bool on) {
+    flushBatch();
+    on ? glEnable(GL_BLEND) : glDisable(GL_BLEND);
+}
+void setBlendFactors(Blend src, Blend dst) {
+    flushBatch();
+    glBlendFunc(blendFactor(src), blendFactor(dst));
+}
 
 void setLighting(bool on) {
+    flushBatch();
     lightingOn = on;
     on ? glEnable(GL_LIGHTING) : glDisable(GL_LIGHTING);
 }
 
 void setAmbient(uint32_t argb) {
+    flushBatch();
     float c[4] = {float((argb >> 16) & 255) / 255, float((argb >> 8) & 255) / 255, float(argb & 255) / 255,
                   float(argb >> 24) / 255};
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, c);
 }
 
 void setLight(int index, const Light& light) {
+    flushBatch();
     if (index < 0 || index >= 8) return;
     lights[index] = light;
     GLenum l = GL_LIGHT0 + index;
@@ -343,6 +432,7 @@ void setLight(int index, const Light& light) {
 }
 
 void setMaterial(const Material& m) {
+    flushBatch();
     glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, m.diffuse);
     glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, m.ambient);
     glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, m.specular);
@@ -350,13 +440,20 @@ void setMaterial(const Material& m) {
     glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, std::clamp(m.power, 0.0f, 128.0f));
 }
 
-void setColorVertex(bool on) { colorVertexOn = on; }
+void setColorVertex(bool on) {
+    flushBatch();
+    colorVertexOn = on;
+}
 
 // Mesa replaces the texture coordinates of every primitive while sprites are
 // enabled, so the state is only switched on around point lists.
-void setPointSprite(bool on) { pointSpriteOn = on; }
+void setPointSprite(bool on) {
+    flushBatch();
+    pointSpriteOn = on;
+}
 
 void setPointScaling(bool on, float size, float minSize, float maxSize, float a, float b, float c) {
+    flushBatch();
     pointScaleOn = on;
     pointSize = size;
     pointMin = minSize;
@@ -374,6 +471,7 @@ void setPointScaling(bool on, float size, float minSize, float maxSize, float a,
 }
 
 void setSampler(Filter mag, Filter min, Filter mip, Address u, Address v) {
+    flushBatch();
     magFilter = mag;
     minFilter = min;
     mipFilter = mip;
@@ -383,6 +481,7 @@ void setSampler(Filter mag, Filter min, Filter mip, Address u, Address v) {
 }
 
 void setTexCoordFromNormal(bool on) {
+    flushBatch();
     texGenNormal = on;
     textureMatrixDirty = true;
     if (on) {
@@ -403,15 +502,26 @@ void setTexCoordFromNormal(bool on) {
 
 // [SECTION] transforms
 
+// The same matrices sent again keep the batch going.
 void setTransforms(const float* world, const float* view, const float* projection) {
-    std::memcpy(worldM, world ? world : kIdentity, sizeof worldM);
-    std::memcpy(viewM, view ? view : kIdentity, sizeof viewM);
-    std::memcpy(projM, projection ? projection : kIdentity, sizeof projM);
+    world = world ? world : kIdentity;
+    view = view ? view : kIdentity;
+    projection = projection ? projection : kIdentity;
+    if (!std::memcmp(worldM, world, sizeof worldM) && !std::memcmp(viewM, view, sizeof viewM) &&
+        !std::memcmp(projM, projection, sizeof projM))
+        return;
+    flushBatch();
+    std::memcpy(worldM, world, sizeof worldM);
+    std::memcpy(viewM, view, sizeof viewM);
+    std::memcpy(projM, projection, sizeof projM);
     transformsDirty = true;
 }
 
 void setTextureTransform(const float* m, int count) {
-    std::memcpy(texM, m ? m : kIdentity, sizeof texM);
+    m = m ? m : kIdentity;
+    if (count == texCount && !std::memcmp(texM, m, sizeof texM)) return;
+    flushBatch();
+    std::memcpy(texM, m, sizeof texM);
     texCount = count;
     textureMatrixDirty = true;
 }
@@ -419,6 +529,7 @@ void setTextureTransform(const float* m, int count) {
 // [SECTION] textures and targets
 
 unsigned createTexture(int width, int height, int levels) {
+    flushBatch();
     if (!ready || width <= 0 || height <= 0) return 0;
     GLuint t = 0;
     glGenTextures(1, &t);
@@ -448,6 +559,7 @@ unsigned createTexture(int width, int height, int levels) {
 }
 
 void uploadTextureLevel(unsigned tex, int level, int width, int height, const uint8_t* bgra) {
+    flushBatch();
     if (!ready || !tex || !bgra) return;
     glBindTexture(GL_TEXTURE_2D, tex);
     glTexSubImage2D(GL_TEXTURE_2D, level, 0, 0, width, height, GL_BGRA, GL_UNSIGNED_BYTE, bgra);
@@ -480,6 +592,7 @@ unsigned createRenderTargetTexture(int width, int height) {
 }
 
 void deleteTexture(unsigned tex) {
+    flushBatch();
     auto it = textures.find(tex);
     if (it == textures.end()) return;
     if (target == tex) setRenderTarget(0);
@@ -494,6 +607,8 @@ void deleteTexture(unsigned tex) {
 void bindTexture(unsigned tex, bool renderTarget) {
     if (tex && !textures.count(tex)) tex = 0;
     if (tex && textures[tex].renderTarget) renderTarget = true;
+    if (ready && tex == boundTexture && (tex && renderTarget) == boundIsTarget) return;
+    flushBatch();
     if (renderTarget != boundIsTarget) textureMatrixDirty = true;
     boundTexture = tex;
     boundIsTarget = tex && renderTarget;
@@ -508,6 +623,7 @@ void bindTexture(unsigned tex, bool renderTarget) {
 }
 
 bool setRenderTarget(unsigned tex) {
+    flushBatch();
     if (!ready) return false;
     if (tex == target) return true;
     if (tex) {
@@ -533,6 +649,7 @@ unsigned currentRenderTarget() { return target; }
 // [SECTION] drawing
 
 void clear(bool color, uint32_t argb, bool depth, float z) {
+    flushBatch();
     if (!ready) return;
     GLbitfield bits = 0;
     if (color) {
@@ -563,8 +680,11 @@ int vertexStride(uint32_t fvf) {
 
 void drawArrays(Primitive type, const void* vertices, int vertexCount, uint32_t fvf) {
     if (!ready || !vertices || vertexCount <= 0) return;
-    applyTransforms();
     const uint8_t* base = static_cast<const uint8_t*>(vertices);
+    bool triangles = type == Primitive::Triangles || type == Primitive::TriangleStrip || type == Primitive::TriangleFan;
+    if (triangles && appendTriangles(type, base, vertexCount, fvf)) return;
+    submitBatch();
+    applyTransforms();
     bindVertexLayout(base, fvf);
     bool sprites = type == Primitive::Points && pointSpriteOn;
     if (sprites) glEnable(GL_POINT_SPRITE);
@@ -576,15 +696,18 @@ void drawArrays(Primitive type, const void* vertices, int vertexCount, uint32_t 
             std::memcpy(&s, base + i * stride + sizeOffset, 4);
             applyPointSize(s);
             glDrawArrays(GL_POINTS, i, 1);
+            ++glDrawCalls;
         }
         applyPointSize(pointSize);
     } else {
         glDrawArrays(primitiveMode(type), 0, vertexCount);
+        ++glDrawCalls;
     }
     if (sprites) glDisable(GL_POINT_SPRITE);
 }
 
 unsigned createVertexBuffer(const void* data, int bytes) {
+    flushBatch();
     if (!ready || bytes <= 0) return 0;
     GLuint b = 0;
     glGenBuffers(1, &b);
@@ -595,6 +718,7 @@ unsigned createVertexBuffer(const void* data, int bytes) {
 }
 
 unsigned createIndexBuffer(const uint16_t* data, int count) {
+    flushBatch();
     if (!ready || count <= 0) return 0;
     GLuint b = 0;
     glGenBuffers(1, &b);
@@ -605,12 +729,14 @@ unsigned createIndexBuffer(const uint16_t* data, int count) {
 }
 
 void deleteBuffer(unsigned buffer) {
+    flushBatch();
     if (!ready || !buffer) return;
     GLuint b = buffer;
     glDeleteBuffers(1, &b);
 }
 
 void drawBuffers(unsigned vertexBuffer, uint32_t fvf, int vertexCount, unsigned indexBuffer, int indexCount) {
+    flushBatch();
     if (!ready || !vertexBuffer) return;
     applyTransforms();
     glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
@@ -622,14 +748,17 @@ void drawBuffers(unsigned vertexBuffer, uint32_t fvf, int vertexCount, unsigned 
     } else {
         glDrawArrays(GL_TRIANGLES, 0, vertexCount);
     }
+    ++glDrawCalls;
     glBindBuffer(GL_ARRAY_BUFFER, 0);
 }
 
 void flush() {
+    flushBatch();
     if (ready) glFinish();
 }
 
 bool readPixels(int x, int y, int w, int h, uint8_t* rgba) {
+    flushBatch();
     if (!ready || w <= 0 || h <= 0 || !rgba) return false;
     if (target == 0) return readFramePixels(x, y, w, h, rgba);
     std::vector<uint8_t> rows(size_t(w) * size_t(h) * 4);

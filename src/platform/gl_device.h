@@ -99,6 +99,11 @@ unsigned createIndexBuffer(const uint16_t* data, int count);
 void deleteBuffer(unsigned buffer);
 void drawBuffers(unsigned vertexBuffer, uint32_t fvf, int vertexCount, unsigned indexBuffer, int indexCount);
 void flush();
+// Triangles drawn in a row under the same states go to GL as one draw; this
+// sends what is gathered (presenting and reading the frame do it too).
+void flushBatch();
+// Draws handed to GL since the start, batches counted once.
+long drawCallsSubmitted();
 
 // Pixels of the current target as R, G, B, A bytes, rows from the top, with
 // x, y measured from the top left.

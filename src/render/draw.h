@@ -28,9 +28,10 @@ constexpr uint32_t FVF_TEX1 = 0x100;
 // Triangles submitted this frame; the shell's diagnostics overlay prints and
 // resets it.
 extern int triangleCount;
-// Draw calls the GL sees, counted from the start of the run (a point list
-// with a size per point goes one point at a time). Benchmarks read the
-// difference over a frame.
+// Draws submitted, counted from the start of the run (a point list with a
+// size per point goes one point at a time). Benchmarks read the difference
+// over a frame; gpu::drawCallsSubmitted() counts what reaches GL once
+// triangles in a row under the same states are gathered.
 extern long drawCallCount;
 
 int vertexStride(uint32_t fvf);

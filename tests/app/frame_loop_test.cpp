@@ -110,6 +110,7 @@ TEST_F(FrameLoop, PacedFramesMeasureTheirSleepAndAnInactiveWindowOnlyNaps) {
             setClockOverride(fakeTicks, [](uint32_t ms) { fakeNow += ms, slept += ms; });
             framePacer.mode = Pacing::Limiter;
             framePacer.frameStartUs = ticksUs();
+            noteActivity(); // a player at the controls: the display's full rate
         }
         ~Paced() { resetFramePacing(); }
     } paced;

@@ -217,3 +217,46 @@ TEST_F(Pixels, MeshBuffersDrawTheirTrianglesAndCountThem) {
     releaseMeshBuffers(mesh);
     EXPECT_EQ(mesh.vertexBuffer, 0u);
 }
+
+// Sprites in a row are sent to GL as one draw; the frame must come out as if
+// each had been drawn alone: order, strips' winding under culling, texture,
+// blend and transform changes in the middle of a run, fans and lists.
+TEST_F(Pixels, GatheredSpritesDrawTheSameFrameAsSpritesDrawnOneByOne) {
+    awtest::ScratchDir dir;
+    awtest::writeTga("stripes.tga", 64, 64, [](int x, int y) {
+        return Rgba{uint8_t(x * 4), uint8_t(y * 4), uint8_t((x ^ y) & 16 ? 255 : 0), uint8_t(x < 32 ? 255 : 128)};
+    });
+    TextureRecord* stripes = textureManager.loadPicture("stripes.tga", 64, 64);
+    auto scene = [&](bool oneByOne) {
+        auto sent = [&] {
+            if (oneByOne) gpu::flushBatch();
+        };
+        clearTarget(Color(0, 0, 0, 255));
+        begin2D();
+        setRenderState(RS_CULLMODE, kCullCcw);
+        for (int i = 0; i < 40; ++i) {
+            setTexture(i % 7 < 4 ? stripes : nullptr);
+            if (i == 20) setBlendMode(1);
+            if (i == 30) setBlendMode(0);
+            Color c(uint8_t(60 + i * 5), uint8_t(255 - i * 4), uint8_t(i * 6), uint8_t(140 + i * 2));
+            if (i % 3 == 0)
+                drawSprite(float(i * 17 - 340), float((i % 5) * 60 - 150), 90, 70, UvRect(), c, 10);
+            else if (i % 3 == 1)
+                drawRotatedSprite(float(i * 15 - 300), float(120 - (i % 4) * 70), float(i * 15 - 300), 0,
+                                  float(i * 9), 80, 50, UvRect(), c, 10);
+            else
+                drawScreenRect(float(i * 18), float(i * 11), float(i * 18 + 120), float(i * 11 + 40), 0, 0, 1, 1, c);
+            sent();
+        }
+        std::vector<uint8_t> frame(800 * 600 * 4);
+        EXPECT_TRUE(readTargetPixels(0, 0, 800, 600, frame.data()));
+        return frame;
+    };
+    std::vector<uint8_t> alone = scene(true);
+    long before = gpu::drawCallsSubmitted();
+    std::vector<uint8_t> gathered = scene(false);
+    EXPECT_LT(gpu::drawCallsSubmitted() - before, 30); // 40 sprites, fewer draws
+    size_t differing = 0;
+    for (size_t i = 0; i < alone.size(); ++i) differing += alone[i] != gathered[i];
+    EXPECT_EQ(differing, 0u);
+}

@@ -2,6 +2,7 @@
 // process, a clean device state for every test, pictures written to a
 // scratch directory, and a font built in memory.
 #pragma once
+#include "platform/gl_device.h"
 #include "platform/window.h"
 #include "render/device.h"
 #include "render/draw.h"

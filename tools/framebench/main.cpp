@@ -1,13 +1,15 @@
 // Runs the real frame loop offscreen, unpaced, and prints for each scene the
 // mean and the 99th percentile of its frame time, their ratio to an empty
 // frame (clear and present only), the CPU time of a frame (every thread of the
-// process, a software renderer's included) and its draw calls, in one run.
+// process, a software renderer's included), its draws and the GL draws they
+// became once gathered into batches, in one run.
 // Usage: amberwick-framebench [FRAMES] [DATA_DIR]
 // Player files go to a private directory that is removed at the end. With
 // AW_BENCH_SHOTS=DIR each scene's last frame is written there as a PPM.
 #include "bench_scenes.h"
 
 #include "platform/clock.h"
+#include "platform/gl_device.h"
 #include "platform/paths.h"
 #include "render/draw.h"
 #include "render/draw_capture.h"
@@ -24,7 +26,7 @@
 namespace {
 
 struct Timing {
-    double mean = 0, p99 = 0, draws = 0, cpu = 0;
+    double mean = 0, p99 = 0, draws = 0, glDraws = 0, cpu = 0;
 };
 
 
@@ -47,7 +49,7 @@ Timing measure(int id, int frames) {
     aw::bench::enter(id);
     std::vector<double> ms;
     ms.reserve(size_t(frames));
-    long drawsBefore = aw::drawCallCount;
+    long drawsBefore = aw::drawCallCount, glDrawsBefore = aw::gpu::drawCallsSubmitted();
     int64_t cpuBefore = aw::processCpuUs();
     for (int i = 0; i < frames; ++i) {
         auto t0 = std::chrono::steady_clock::now();
@@ -58,6 +60,7 @@ Timing measure(int id, int frames) {
     writeShot(id);
     Timing t;
     t.draws = double(aw::drawCallCount - drawsBefore) / frames;
+    t.glDraws = double(aw::gpu::drawCallsSubmitted() - glDrawsBefore) / frames;
     t.cpu = double(aw::processCpuUs() - cpuBefore) / 1000 / frames;
     for (double v : ms) t.mean += v;
     t.mean /= double(ms.size());
@@ -82,12 +85,12 @@ int main(int argc, char** argv) {
 
     std::vector<Timing> results;
     for (int id = 0; id < aw::bench::kSceneCount; ++id) results.push_back(measure(id, frames));
-    std::printf("%-28s %9s %9s %7s %7s %8s %8s\n", "scene", "mean ms", "p99 ms", "mean x", "p99 x", "cpu ms",
-                "draws");
+    std::printf("%-28s %9s %9s %7s %7s %8s %8s %8s\n", "scene", "mean ms", "p99 ms", "mean x", "p99 x", "cpu ms",
+                "draws", "gl draws");
     for (size_t i = 0; i < results.size(); ++i)
-        std::printf("%-28s %9.3f %9.3f %7.2f %7.2f %8.3f %8.1f\n", aw::bench::sceneName(int(i)), results[i].mean,
-                    results[i].p99, results[i].mean / results[0].mean, results[i].p99 / results[0].p99,
-                    results[i].cpu, results[i].draws);
+        std::printf("%-28s %9.3f %9.3f %7.2f %7.2f %8.3f %8.1f %8.1f\n", aw::bench::sceneName(int(i)),
+                    results[i].mean, results[i].p99, results[i].mean / results[0].mean,
+                    results[i].p99 / results[0].p99, results[i].cpu, results[i].draws, results[i].glDraws);
     aw::bench::shutDown();
     std::error_code ignored;
     std::filesystem::remove_all(home, ignored);
