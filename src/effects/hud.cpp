@@ -35,6 +35,18 @@ void hudText(float x, float y, float size, const char* text, Color color, bool c
 
 void hudKey(float x, float y, float size, const char* key, Color color) { hudText(x, y, size, lookupText(key), color); }
 
+// The lives box holds about 100 units of text: a longer line is wrapped in
+// two, centred on the row, instead of running out of the box.
+void livesText(Vec2 at, const char* text) {
+    constexpr float kSize = 10, kBoxWidth = 100;
+    if (!text || measureText(text, kSize) <= kBoxWidth) {
+        hudText(at.x, at.y, kSize, text, kWhite);
+        return;
+    }
+    float height = wrapText(kBoxWidth, text, kSize * 0.9f);
+    hudText(at.x, at.y + height / 4, kSize * 0.9f, wrappedText(), kWhite);
+}
+
 } // namespace
 
 // [SECTION] layout and behaviour
@@ -149,7 +161,7 @@ void drawGameBar(float dt) {
     LivesRow row = livesRowLayout(lives, bar, since);
     setTexture(t.heart);
     for (int i = 0; i < row.hearts; ++i) drawQuad(row.boxes[i], UvRect(0, 0, 1, 1), kWhite, 10);
-    if (row.textKey) hudKey(row.textAt.x, row.textAt.y, 10, row.textKey, kWhite);
+    if (row.textKey) livesText(row.textAt, lookupText(row.textKey));
     if (row.countText) hudText(row.textAt.x, row.textAt.y, 11, row.count, Color(0, 255, 0, 255), false);
 
     updateHudButtons(dt);
