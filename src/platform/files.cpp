@@ -101,6 +101,12 @@ long long fileSize(const std::string& name) {
     return static_cast<long long>(st.st_size);
 }
 
+namespace {
+FileReadObserver fileReadObserver = nullptr;
+} // namespace
+
+void setFileReadObserver(FileReadObserver observer) { fileReadObserver = observer; }
+
 bool readFile(const std::string& name, std::vector<uint8_t>& out) {
     out.clear();
     std::string path = resolvePath(name);
@@ -121,6 +127,7 @@ bool readFile(const std::string& name, std::vector<uint8_t>& out) {
     }
     ::close(fd);
     out.resize(done); // a file that shrank while reading yields what was there
+    if (fileReadObserver) fileReadObserver(path, done);
     return true;
 }
 

@@ -17,6 +17,9 @@ bool fileExists(const std::string& name);
 bool directoryExists(const std::string& name);
 // Reads the whole file; false (out cleared) when it cannot be opened or read.
 bool readFile(const std::string& name, std::vector<uint8_t>& out);
+// Benchmarks: told of every file readFile read (the path opened, its size).
+using FileReadObserver = void (*)(const std::string& path, size_t bytes);
+void setFileReadObserver(FileReadObserver observer);
 // The size in bytes, or -1 when the file cannot be opened.
 long long fileSize(const std::string& name);
 

@@ -6,8 +6,15 @@
 
 namespace aw {
 
+namespace {
+ImageDecodeObserver imageDecodeObserver = nullptr;
+} // namespace
+
+void setImageDecodeObserver(ImageDecodeObserver observer) { imageDecodeObserver = observer; }
+
 bool decodeImage(const uint8_t* data, int size, DecodedImage& out) {
     if (!data || size <= 0) return false;
+    if (imageDecodeObserver) imageDecodeObserver(data, size);
     int w = 0, h = 0, channels = 0;
     stbi_uc* rgba = stbi_load_from_memory(data, size, &w, &h, &channels, 4);
     if (!rgba) return false;

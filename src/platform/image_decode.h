@@ -13,5 +13,8 @@ struct DecodedImage {
 
 // False (image untouched) when the bytes are not a picture the decoder reads.
 bool decodeImage(const uint8_t* data, int size, DecodedImage& out);
+// Benchmarks: told of the bytes of every picture decodeImage is asked to read.
+using ImageDecodeObserver = void (*)(const uint8_t* data, int size);
+void setImageDecodeObserver(ImageDecodeObserver observer);
 
 } // namespace aw

@@ -1,6 +1,7 @@
-// The floor of the start-up load: the files it reads, read and decoded with
-// the same libraries in a tight loop, and nothing else (no registry, no
-// scene, no load screen). Keep it in step with runStartupLoad().
+// The floor of the start-up load: the files it reads, read again and decoded
+// with the same libraries in a tight loop, and nothing else (no registry, no
+// scene, no textures, no load screen). What the load reads is recorded from
+// a real load, so the floor follows the load as the data set grows.
 #pragma once
 #include <string>
 
@@ -11,7 +12,11 @@ struct LoadFloorResult {
     long long bytes = 0;
 };
 
-// dataDir ends in '/'; the mixer must run (audioInit or audioInitOffline).
-LoadFloorResult readStartupFilesTight(const std::string& dataDir);
+// Between start and stop, every file read and every picture decoded is noted.
+void startRecordingLoad();
+void stopRecordingLoad();
+// Reads the recorded files again (sounds and music into the mixer, which
+// must run: audioInit or audioInitOffline) and decodes the recorded pictures.
+LoadFloorResult replayLoadTight();
 
 } // namespace aw
