@@ -80,6 +80,8 @@ size_t composeDescription(char* out, size_t capacity) {
     w.line("overlay %d\n", playState.overlayShown ? 1 : 0);
     w.line("tip %d\n", boardInput.tipShown ? 1 : 0);
     w.line("textentry %d\n", textEntryActive() ? 1 : 0);
+    copyName(name, sizeof name, editText());
+    w.line("entry %s\n", name);
     if (screen)
         for (int i = 0; i < screen->childCount; ++i) {
             copyName(name, sizeof name, screen->children[i] ? screen->children[i]->name : "");
@@ -106,6 +108,10 @@ size_t composeDescription(char* out, size_t capacity) {
     const bool onBoard = shell.currentScene == &gameScene;
     const bool settled = onBoard && isSettled();
     w.line("settled %d\n", settled ? 1 : 0);
+    // What the board's click accepts, and nothing is in its way.
+    const bool ready = settled && gs.cooldown < 0 && !gs.paused && !boardInput.tipShown &&
+                       !playState.overlayShown && !playState.levelWon && !playState.levelLost;
+    w.line("ready %d\n", ready ? 1 : 0);
     if (!settled) return w.length;
     int ww = 0, wh = 0;
     windowSize(ww, wh);

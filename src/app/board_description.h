@@ -8,7 +8,8 @@
 //
 // Format: one "key value..." line each; "item INDEX NAME" per item of the
 // current screen; "cell ROW COLUMN KIND GROUND LOCK GROUP X Y" per cell
-// (kind -1 empty, ground -1 hole), written only while "settled 1".
+// (kind -1 empty, ground -1 hole), written only while "settled 1"; "ready 1"
+// when a click on a group would be taken now.
 //
 // Lifetime: the last text written lives for the run.
 #pragma once
