@@ -326,7 +326,7 @@ game.shot("level2-start", 0.3)
 s = game.wait("level 2 is lost on time", lambda s: s.get("lost") == "1", 40, poke=lambda: close_tips(game.state()))
 game.shot("level2-time-up")
 # The loss message shows from 2 s to 6 s of game time after the loss.
-game.shot("level2-loss-message", 3.0 / LOSS_SPEED)
+game.shot("level2-loss-message", 4.0 / LOSS_SPEED)
 s = game.wait("the life-lost box comes after the loss",
               lambda s: game.quiet_screen("messageboxok")(s) and s.get("box") == "lostlifetime", 20)
 game.shot("life-lost-box")
