@@ -179,12 +179,19 @@ def groups(s):
 
 
 def best_group(s):
-    """The group that breaks most squares, then the largest: what a player aims for."""
+    """What a player aims for: the group that breaks most squares; with none on a square, the
+    group nearest to one (what falls in its place may match there), then the largest."""
     cells = s["cells"]
     options = groups(s)
     if not options:
         return None
-    return max(options.values(), key=lambda g: (sum(cells[rc]["ground"] > 0 for rc in g), len(g)))
+    squares = [rc for rc, c in cells.items() if c["ground"] > 0]
+
+    def distance(g):
+        return min((abs(r - sr) + abs(c - sc) for r, c in g for sr, sc in squares), default=0)
+
+    return max(options.values(),
+               key=lambda g: (sum(cells[rc]["ground"] > 0 for rc in g), -distance(g), len(g)))
 
 
 def play_move(s):
@@ -261,7 +268,7 @@ check("level 1 starts with 3 lives and no score", s and s.get("level") == "1" an
 
 # Level 1 played to a win: close each tip as it comes, click the group that breaks most squares.
 moves_made = 0
-deadline = time.monotonic() + 40
+deadline = time.monotonic() + 90  # of the level's 300 s
 shot_first_move = False
 while time.monotonic() < deadline:
     s = game.state()
