@@ -7,6 +7,7 @@
 #include "board/falling.h"
 #include "board/geometry.h"
 #include "board/play_state.h"
+#include "effects/announcements.h"
 #include "game/map_state.h"
 #include "game/progress.h"
 #include "game/trophy_room.h"
@@ -87,6 +88,14 @@ size_t composeDescription(char* out, size_t capacity) {
             copyName(name, sizeof name, screen->children[i] ? screen->children[i]->name : "");
             w.line("item %d %s\n", i, name);
         }
+
+    for (int i = 0; i < kMessageCount; ++i) {
+        const MessageRecord& m = messageAt(i);
+        if (m.life <= 0) continue;
+        char text[kMessageTextSize];
+        copyName(text, sizeof text, m.text);
+        w.line("message %s\n", text);
+    }
 
     const bool hasProfile = profileCount() > 0;
     if (hasProfile) {

@@ -7,7 +7,7 @@
 // composed or written.
 //
 // Format: one "key value..." line each; "item INDEX NAME" per item of the
-// current screen; "cell ROW COLUMN KIND GROUND LOCK GROUP X Y" per cell
+// current screen; "message TEXT" per timed message over the board; "cell ROW COLUMN KIND GROUND LOCK GROUP X Y" per cell
 // (kind -1 empty, ground -1 hole), written only while "settled 1"; "ready 1"
 // when a click on a group would be taken now.
 //

@@ -332,8 +332,9 @@ s = game.wait("start plays level 2", lambda s: on_board(s) and s.get("level") ==
 game.shot("level2-start", 0.3)
 s = game.wait("level 2 is lost on time", lambda s: s.get("lost") == "1", 40, poke=lambda: close_tips(game.state()))
 game.shot("level2-time-up")
-# The loss message shows from 2 s to 6 s of game time after the loss.
-game.shot("level2-loss-message", 4.0 / LOSS_SPEED)
+s = game.wait("the loss is told over the board", lambda s: "message" in s, 10)
+check("the message says a life is lost (%s)" % (s or {}).get("message"), s and "life" in s.get("message", "").lower())
+game.shot("level2-loss-message", 0.25)  # it grows in
 s = game.wait("the life-lost box comes after the loss",
               lambda s: game.quiet_screen("messageboxok")(s) and s.get("box") == "lostlifetime", 20)
 game.shot("life-lost-box")
