@@ -138,13 +138,19 @@ class Game:
             check("the screen %s offers %s (it has %s)" % (s.get("screen"), item, s["items"]), False)
             return
         target = s["items"].index(item)
-        for _ in range(len(s["items"]) * 2):
-            now = int(self.state().get("selected", -1))
-            if now == target:
-                break
+        screen = s.get("screen")
+        for _ in range(len(s["items"]) * 3):
+            now = self.state()
+            selected = int(now.get("selected", -1))
+            if selected == target and now.get("screen") == screen and now.get("fading") == "0":
+                time.sleep(0.1)  # still so a frame later: the screen was not opened again meanwhile
+                again = self.state()
+                if int(again.get("selected", -1)) == target and again.get("fading") == "0":
+                    break
+                continue
             self.key("Down")
             # One key a frame: the next waits until the selection has moved.
-            self.wait_quietly(lambda t: int(t.get("selected", -1)) != now, 0.5)
+            self.wait_quietly(lambda t: int(t.get("selected", -1)) != selected, 0.5)
         if DEBUG:
             note("choose %s: selected %s of %s" % (item, self.state().get("selected"), s["items"]))
         self.key("Return")
