@@ -148,6 +148,9 @@ class Game:
             return
         target = s["items"].index(item)
         screen = s.get("screen")
+        # The hand off the menu: a pointer resting on a line selects that line at the next
+        # move, which would overrule the keys.
+        self.rest_pointer()
         for _ in range(len(s["items"]) * 3):
             now = self.state()
             selected = int(now.get("selected", -1))
@@ -163,6 +166,12 @@ class Game:
         if DEBUG:
             note("choose %s: selected %s of %s" % (item, self.state().get("selected"), s["items"]))
         self.key("Return")
+
+    def rest_pointer(self):
+        """The pointer to the upper right corner, where no screen has an item."""
+        width, _ = self.x.size()
+        self.x.move(width - 5, 5)
+        time.sleep(0.1)
 
     def quiet_screen(self, name):
         """The named screen is current, has finished fading in and no scene transition runs."""
@@ -249,7 +258,7 @@ def close_tips(s):
 
 # ---------------------------------------------------------------- the first run
 game = Game()
-game.x.move(5, 5)
+game.rest_pointer()
 game.shot("splash", 0.3)
 s = game.wait("the name entry opens after the splash and the load",
               lambda s: game.quiet_screen("newprofile")(s) and s.get("textentry") == "1", 40,
@@ -338,7 +347,7 @@ check("the first run ends with exit code 0 (%s)" % code, code == 0)
 
 # ---------------------------------------------------------------- the second run, on a fast clock
 game = Game(LOSS_SPEED)
-game.x.move(5, 5)
+game.rest_pointer()
 s = game.wait("the next start goes to the main menu", game.quiet_screen("main"), 40,
               poke=lambda: game.key("Return") if game.state().get("scene") == "splash" else None)
 game.choose("adventure")
@@ -390,7 +399,7 @@ check("yes ends the game with exit code 0 (%s)" % code, code == 0)
 
 # ---------------------------------------------------------------- the third run
 game = Game()
-game.x.move(5, 5)
+game.rest_pointer()
 s = game.wait("the second start goes to the main menu", game.quiet_screen("main"), 40,
               poke=lambda: game.key("Return") if game.state().get("scene") == "splash" else None)
 game.shot("main-second-start", 0.3)
