@@ -1,5 +1,6 @@
 #include "app/frame_loop.h"
 
+#include "app/board_description.h"
 #include "app/scene.h"
 #include "app/scene_motion.h"
 #include "app/services.h"
@@ -30,6 +31,7 @@ void runFrame() {
     if (shell.currentScene) shell.currentScene->onAfterFrame();
     applySceneSwitch();
     shell.clock.animationTimeMs += shell.clock.frameDeltaMs;
+    describeBoardIfAsked();
 }
 
 namespace {

@@ -17,6 +17,12 @@ bool readInt(const char* text, int& out) {
     return ec == std::errc() && p == end;
 }
 
+bool readFloat(const char* text, float& out) {
+    const char* end = text + std::strlen(text);
+    auto [p, ec] = std::from_chars(text, end, out);
+    return ec == std::errc() && p == end;
+}
+
 } // namespace
 
 LaunchOptions parseLaunchOptions(int argc, const char* const* argv, std::string& errors) {
@@ -41,6 +47,17 @@ LaunchOptions parseLaunchOptions(int argc, const char* const* argv, std::string&
                 o.mapCompleted = n;
             else
                 errors += "--completed needs a level number from 1 to 129\n";
+            if (value) ++i;
+        } else if (std::strcmp(a, "--describe-board") == 0) {
+            if (value && value[0]) o.describeBoardPath = value;
+            else errors += "--describe-board needs a file name\n";
+            if (value) ++i;
+        } else if (std::strcmp(a, "--clock-speed") == 0) {
+            float f = 0;
+            if (value && readFloat(value, f) && f >= 1 && f <= 20)
+                o.clockSpeed = f;
+            else
+                errors += "--clock-speed needs a factor from 1 to 20\n";
             if (value) ++i;
         } else if (std::strcmp(a, "--mode") == 0) {
             int m = modeFromKey(value);

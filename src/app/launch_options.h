@@ -12,6 +12,8 @@ struct LaunchOptions {
     bool openMap = false; // --map: after the splash, the mode's map from the profile's progress
     int mapCompleted = 0; // --completed N: as right after completing level N, the one before the
                           // profile's current level (129: the mode finished)
+    std::string describeBoardPath; // --describe-board FILE: tests read where the game is (board_description.h)
+    float clockSpeed = 1;  // --clock-speed F (1..20): every clock runs F times faster (tests of timed outcomes)
 };
 
 // Lives for the run; filled once by main.

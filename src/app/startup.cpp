@@ -79,6 +79,7 @@ int runApplication() {
     prepareStartupScene();
 
     shell.clock.lastTickMs = ticksMs();
+    shell.clock.speedFactor = launchOptions.clockSpeed;
     runMessageLoop();
 
     if (shell.settingsLoaded) writePlayerFilesAtExit();

@@ -220,8 +220,11 @@ void defeatWave(float dt) {
         return;
     }
     if (playState.overlayShown || gs.paused || boardInput.tipShown) return;
+    // The wave ends at 5500 ms, but a frame that runs past the end still lets fall every row
+    // whose time it reached: one long frame must not leave figures standing on a lost board.
+    const bool waveRunning = presentation.defeatClock < 5500;
     presentation.defeatClock += dt;
-    while (presentation.defeatRows < kRows && presentation.defeatClock < 5500 &&
+    while (waveRunning && presentation.defeatRows < kRows &&
            presentation.defeatClock >= 400.0f * float(presentation.defeatRows)) {
         int r = presentation.defeatRows++;
         report::playSound("DefeatLevelEffect.ogg");

@@ -129,7 +129,8 @@ CandleView candleView(float candleOffset, float pulseMs) {
     const char* format = nullptr;
     long long value = 0;
     if (playState.mode == kAdventure) {
-        if (v.remaining < kTimeWarningMs && !playState.levelWon) {
+        // Once the level is lost the countdown has said its last: the loss message takes over.
+        if (v.remaining < kTimeWarningMs && !playState.levelWon && !playState.levelLost) {
             format = lookupText("timelast");
             value = (long long)(v.remaining / 1000);
             v.textSize = 16 + 2 * (std::sin(20 * kPi * (1 - v.remaining / kTimeWarningMs)) + 1);

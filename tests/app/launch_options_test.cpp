@@ -36,6 +36,20 @@ TEST(LaunchOptions, SwitchesAreReadAndBadOnesReportedWithoutStoppingTheRest) {
     o = parse({"--completed", "0", "--unpaced"}, errors);
     EXPECT_EQ(o.mapCompleted, 0);
     EXPECT_TRUE(o.unpaced) << "the bad number does not swallow the next switch";
+
+    errors.clear();
+    o = parse({"--describe-board", "/tmp/b.txt", "--clock-speed", "4.5"}, errors);
+    EXPECT_TRUE(errors.empty()) << errors;
+    EXPECT_EQ(o.describeBoardPath, "/tmp/b.txt");
+    EXPECT_FLOAT_EQ(o.clockSpeed, 4.5f);
+    for (const char* bad : {"0.5", "21", "fast", "4x"}) {
+        o = parse({"--clock-speed", bad}, errors);
+        EXPECT_FLOAT_EQ(o.clockSpeed, 1.0f) << bad;
+    }
+    EXPECT_NE(errors.find("from 1 to 20"), std::string::npos);
+    o = parse({"--describe-board"}, errors);
+    EXPECT_TRUE(o.describeBoardPath.empty());
+    EXPECT_NE(errors.find("needs a file name"), std::string::npos);
 }
 
 } // namespace

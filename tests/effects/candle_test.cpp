@@ -87,6 +87,12 @@ TEST_F(Candle, TheTimeWarningStartsBelowTwentySecondsWithTheWholeSeconds) {
     v = candleView(0, 0);
     EXPECT_STREQ(v.text, "0 seconds left!");
     EXPECT_FLOAT_EQ(v.candle.y0 - v.candle.y1, 32);
+    // A lost level drops the frozen count, keeping the dark scene, under its loss message and box.
+    playState.levelLost = true;
+    v = candleView(0, 0);
+    EXPECT_FALSE(v.warning);
+    EXPECT_TRUE(v.darken);
+    playState.levelLost = false;
     // A won level shows no warning; the rest burns down in 4 s.
     timeLeft(10000);
     playState.levelWon = true;

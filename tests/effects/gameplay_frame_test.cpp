@@ -101,6 +101,22 @@ TEST_F(GameplayFrame, AfterALossTheRowsFallOneAfterAnother) {
     for (auto& row : board)
         for (auto& cell : row) shown += cell.fig.appear;
     EXPECT_EQ(shown, 0); // the figures fall as debris, none stays in its cell
+
+    // One long frame (a stalled machine) that runs past the wave's end still drops every row.
+    SetUp();
+    boardOutward.playSound = [](const char* name, int) {
+        if (std::string(name) == "DefeatLevelEffect.ogg") ++*counter;
+    };
+    drawGameplayFrame(16, 0); // the wave of the last level is over
+    waves = 0;
+    playState.levelLost = true;
+    drawGameplayFrame(16, 16);
+    drawGameplayFrame(6000, 32);
+    EXPECT_EQ(waves, kRows);
+    shown = 0;
+    for (auto& row : board)
+        for (auto& cell : row) shown += cell.fig.appear;
+    EXPECT_EQ(shown, 0);
 }
 
 TEST_F(GameplayFrame, BrokenSquaresFlyApartAndScoreNumbersRise) {

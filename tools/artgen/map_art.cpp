@@ -237,7 +237,8 @@ Image chartFrame() {
     cairo_stroke(cr);
     roundedRect(cr, 10, 10, 492, 492, 30);
     goldRim(cr, 6);
-    for (int i = 0; i < 4; ++i) boss(cr, i % 2 ? 482 : 30, i / 2 ? 482 : 30, 18, pal::red);
+    // No boss in the upper left: the map's "Back" button stands there.
+    for (int i = 1; i < 4; ++i) boss(cr, i % 2 ? 482 : 30, i / 2 ? 482 : 30, 18, pal::red);
     return canvas.image();
 }
 
