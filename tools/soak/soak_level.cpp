@@ -23,10 +23,20 @@ void clickBoardPoint(Vec2 p) { click(int(p.x + 400), int(300 - p.y)); }
 
 struct Prompter {
     double lastMs = -1e9;
-    void answer() {
-        if (clockMs() - lastMs < kPromptEveryMs) return;
+    int presses = 0;
+    bool due() {
+        if (clockMs() - lastMs < kPromptEveryMs) return false;
         lastMs = clockMs();
-        pressKey(vk::Return);
+        ++presses;
+        return true;
+    }
+    void answer() {
+        if (due()) pressKey(vk::Return);
+    }
+    // The trophy room takes Enter for each new trophy's panel and Escape to
+    // leave; each key does nothing where the other is meant.
+    void answerRoom() {
+        if (due()) pressKey(presses % 2 ? vk::Return : vk::Escape);
     }
 };
 
@@ -67,7 +77,7 @@ LevelRun playLevel(GameMode mode, int index, long budget) {
         }
         ++run.frames;
         if (shell.currentScene == &trophyRoomScene) { // a new trophy is presented
-            prompter.answer();
+            prompter.answerRoom();
             continue;
         }
         if (shell.currentScene != &gameScene) continue; // the switch into the level
