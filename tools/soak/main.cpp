@@ -88,10 +88,16 @@ int parseOptions(int argc, char** argv, Options& o) {
 // What the crash report names: the level being played.
 char playing[96] = "the start";
 
+// Only write() here: nothing else is safe in a signal handler.
+void say(const char* text) { (void)!write(2, text, std::strlen(text)); }
+
 void onCrash(int sig) {
-    char text[160];
-    int n = std::snprintf(text, sizeof text, "amberwick-soak: crashed (signal %d) in %s\n", sig, playing);
-    if (n > 0) (void)!write(2, text, size_t(std::min(n, int(sizeof text) - 1)));
+    char number[4] = {char('0' + sig / 10 % 10), char('0' + sig % 10), ')', 0};
+    say("amberwick-soak: crashed (signal ");
+    say(number);
+    say(" in ");
+    say(playing);
+    say("\n");
     _exit(1);
 }
 
@@ -129,8 +135,8 @@ int main(int argc, char** argv) {
     if (!soak::startGame(data, o.stepMs)) return 1;
     std::printf("frames of %.0f ms game time, unpaced; a level may take %ld frames; RSS after each level\n", o.stepMs,
                 budget);
-    std::printf("%-9s %5s  %-11s %7s %6s %8s %8s\n", "mode", "level", "outcome", "frames", "moves", "RSS KiB",
-                "wall s");
+    std::printf("%-9s %5s  %-11s %7s %6s %7s %8s %8s\n", "mode", "level", "outcome", "frames", "moves", "hammer",
+                "RSS KiB", "wall s");
 
     int played = 0, unfinished = 0;
     long firstKiB = -1, lastKiB = -1, highestKiB = -1;
@@ -145,8 +151,8 @@ int main(int argc, char** argv) {
             if (firstKiB < 0) firstKiB = kib;
             else highestKiB = std::max(highestKiB, kib);
             lastKiB = kib;
-            std::printf("%-9s %5d  %-11s %7ld %6d %8ld %8.1f\n", modeInfo(m).key, level,
-                        soak::outcomeName(run.outcome), run.frames, run.moves, kib,
+            std::printf("%-9s %5d  %-11s %7ld %6d %7d %8ld %8.1f\n", modeInfo(m).key, level,
+                        soak::outcomeName(run.outcome), run.frames, run.moves, run.strikes, kib,
                         std::chrono::duration<double>(std::chrono::steady_clock::now() - levelStart).count());
             std::fflush(stdout);
             if (run.outcome == soak::Outcome::Stalled) stopAsked = 1; // the loop itself has failed
