@@ -32,18 +32,14 @@ optional=(
   'trophyes/trophy.cfg'                # a default room layout is built
   'music.mo3' 'Sounds/*'               # the game goes on silently
   'effects/*'                          # a missing effect name does nothing
-  'mask/cover*' 'mask/mask*'           # the placeholder picture stands in
+  'mask/*' 'artefacts/*'               # the map's pieces and treasures: a placeholder stands in
   'AnimBacks/level16.lev' 'AnimBacks/level17.lev'  # read when a level or the room needs them
-  'AnimBacks/_a_back*'                 # the same (the menu's own is checked below)
+  'AnimBacks/_a_back*'                 # the same; the menu's own once "main" opens, after a profile
   'cursor*.tga'                        # the custom cursor is an option
 )
-# Required although the pattern above covers them: the menu's background
-# (15), shown as soon as the name entry opens.
-required_anyway=('AnimBacks/_a_back15.jpg')
 
 is_optional() {
   local f="$1" p
-  for p in "${required_anyway[@]}"; do [[ "$f" == $p ]] && return 1; done
   for p in "${optional[@]}"; do [[ "$f" == $p ]] && return 0; done
   return 1
 }
@@ -92,7 +88,7 @@ check_one() {
   local status=0
   (cd "$dir" && env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy \
     XDG_DATA_HOME="$dir/home" XDG_RUNTIME_DIR="$dir/runtime" \
-    timeout 120 "$game" >"$dir/stdout" 2>"$dir/stderr") || status=$?
+    timeout 90 "$game" >"$dir/stdout" 2>"$dir/stderr") || status=$?
   # The game names the file as it asked for it: a path below Data or the bare name.
   local base="${name##*\\}"
   base="${base##*/}"
