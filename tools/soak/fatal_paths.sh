@@ -3,8 +3,9 @@
 # the data set without it (a packed file is packed again without it) and
 # must stop with exit status 1 and the loading error naming the file on
 # stderr (a picture's own error for a picture, the file error for the rest).
-#   tools/soak/fatal_paths.sh GAME DATA [--quick] [--jobs N]
-# --quick takes one file of each kind (the first of each group below).
+#   tools/soak/fatal_paths.sh GAME DATA [--quick] [--match REGEX] [--jobs N]
+# --quick takes one file of each kind; --match only the files whose line
+# ("disk PATH" or "ARCHIVE ENTRY") matches the extended regular expression.
 # Optional files are left out, each with the reason; a file that is not on
 # either list is taken as required, so a new file is checked from the start.
 set -euo pipefail
@@ -12,12 +13,14 @@ game="$(realpath "$1")"
 data="$(realpath "$2")"
 shift 2
 quick=0
+match=''
 jobs=2
 while (($#)); do
   case "$1" in
     --quick) quick=1 ;;
+    --match) match="$2"; shift ;;
     --jobs) jobs="$2"; shift ;;
-    *) echo "usage: $0 GAME DATA [--quick] [--jobs N]" >&2; exit 2 ;;
+    *) echo "usage: $0 GAME DATA [--quick] [--match REGEX] [--jobs N]" >&2; exit 2 ;;
   esac
   shift
 done
@@ -36,6 +39,7 @@ optional=(
   'AnimBacks/level16.lev' 'AnimBacks/level17.lev'  # read when a level or the room needs them
   'AnimBacks/_a_back*'                 # the same; the menu's own once "main" opens, after a profile
   'cursor*.tga'                        # the custom cursor is an option
+  'icon.tga'                           # never read: the window's icon is built into the game
 )
 
 is_optional() {
@@ -65,6 +69,10 @@ if ((quick)); then
     grep -m1 '^targa.dat ' "$list"; grep -m1 '^texts.dat strings.txt$' "$list"; } >"$list.quick" || true
   mv "$list.quick" "$list"
 fi
+if [[ -n "$match" ]]; then
+  grep -E -- "$match" "$list" >"$list.match" || true
+  mv "$list.match" "$list"
+fi
 
 # One run, given "N WHERE NAME": prints "ok WHERE NAME" or "FAIL WHERE NAME: why".
 check_one() {
@@ -89,13 +97,17 @@ check_one() {
   (cd "$dir" && env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy \
     XDG_DATA_HOME="$dir/home" XDG_RUNTIME_DIR="$dir/runtime" \
     timeout 90 "$game" >"$dir/stdout" 2>"$dir/stderr") || status=$?
-  # The game names the file as it asked for it: a path below Data or the bare name.
+  # The game names the file as it asked for it: a path below Data or the bare
+  # name, or for "_a_X.jpg" the picture "X.tga" that it stands in for.
   local base="${name##*\\}"
   base="${base##*/}"
+  local asked="$base"
+  [[ "$base" == _a_*.jpg ]] && asked="${base#_a_}" && asked="${asked%.jpg}.tga"
+  local said
+  said="$(grep -E "^(Loading Error: Can't load |Loading error: Couldn't load texture: )" "$dir/stderr" || true)"
   if ((status != 1)); then
     echo "FAIL $where $name: exit status $status, not 1"
-  elif ! grep -E "^(Loading Error: Can't load |Loading error: Couldn't load texture: )" "$dir/stderr" |
-      grep -qiF "$base"; then
+  elif ! grep -qiF -e "$base" -e "$asked" <<<"$said"; then
     echo "FAIL $where $name: stderr does not name it: $(head -c 300 "$dir/stderr" | tr '\n' ' ')"
   else
     echo "ok $where $name"
