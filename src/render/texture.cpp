@@ -167,7 +167,8 @@ TextureRecord* TextureManager::keepImage(const char* name, DecodedImage& img, in
 TextureRecord* TextureManager::loadAlphaJpeg(const char* name, bool required) {
     if (TextureRecord* r = findTexture(name)) return r;
     int size = 0;
-    uint8_t* data = loadResource(name, &size, false);
+    // A required picture that is missing stops the game as one that cannot be decoded does.
+    uint8_t* data = loadResource(name, &size, required);
     if (!data) return nullptr;
     int split = alphaJpegSplit(data, size);
     DecodedImage img;

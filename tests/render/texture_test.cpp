@@ -218,6 +218,10 @@ TEST_F(Textures, FailuresShowTheirBoxes) {
     EXPECT_EQ(textureManager.loadAlphaJpeg("_a_junk.jpg", false), nullptr);
     EXPECT_THROW(textureManager.loadAlphaJpeg("_a_junk.jpg", true), awtest::FatalExit);
     EXPECT_EQ(awtest::lastBoxText(), "Can't load texture: _a_junk.jpg");
+    // Missing is no worse than undecodable: the game went on without the map's start button.
+    EXPECT_EQ(textureManager.loadAlphaJpeg("_a_gone.jpg", false), nullptr);
+    EXPECT_THROW(textureManager.loadAlphaJpeg("_a_gone.jpg", true), awtest::FatalExit);
+    EXPECT_EQ(awtest::lastBoxText(), "Can't load _a_gone.jpg...\nProgram will now stop.");
 
     EXPECT_THROW(textureManager.loadPicture("nothere.jpg", 800, 600), awtest::FatalExit);
     EXPECT_EQ(awtest::lastBoxTitle(), "Loading Error");
