@@ -35,7 +35,7 @@ optional=(
   'trophyes/trophy.cfg'                # a default room layout is built
   'music.mo3' 'Sounds/*'               # the game goes on silently
   'effects/*'                          # a missing effect name does nothing
-  'mask/*' 'artefacts/*'               # the map's pieces and treasures: a placeholder stands in
+  'mask/*' 'artefacts/*'               # the map's pieces and treasures: a stand-in picture is drawn
   'AnimBacks/level16.lev' 'AnimBacks/level17.lev'  # read when a level or the room needs them
   'AnimBacks/_a_back*'                 # the same; the menu's own once "main" opens, after a profile
   'cursor*.tga'                        # the custom cursor is an option
