@@ -11,13 +11,8 @@ LaunchOptions launchOptions;
 
 namespace {
 
-bool readInt(const char* text, int& out) {
-    const char* end = text + std::strlen(text);
-    auto [p, ec] = std::from_chars(text, end, out);
-    return ec == std::errc() && p == end;
-}
-
-bool readFloat(const char* text, float& out) {
+// The whole text is the number, or nothing is read.
+template <class Number> bool readNumber(const char* text, Number& out) {
     const char* end = text + std::strlen(text);
     auto [p, ec] = std::from_chars(text, end, out);
     return ec == std::errc() && p == end;
@@ -34,7 +29,7 @@ LaunchOptions parseLaunchOptions(int argc, const char* const* argv, std::string&
             o.unpaced = true;
         } else if (std::strcmp(a, "--level") == 0) {
             int n = 0;
-            if (value && readInt(value, n) && n >= 1 && n <= 129)
+            if (value && readNumber(value, n) && n >= 1 && n <= 129)
                 o.startLevel = n;
             else
                 errors += "--level needs a level number from 1 to 129\n";
@@ -43,7 +38,7 @@ LaunchOptions parseLaunchOptions(int argc, const char* const* argv, std::string&
             o.openMap = true;
         } else if (std::strcmp(a, "--completed") == 0) {
             int n = 0;
-            if (value && readInt(value, n) && n >= 1 && n <= 129)
+            if (value && readNumber(value, n) && n >= 1 && n <= 129)
                 o.mapCompleted = n;
             else
                 errors += "--completed needs a level number from 1 to 129\n";
@@ -54,7 +49,7 @@ LaunchOptions parseLaunchOptions(int argc, const char* const* argv, std::string&
             if (value) ++i;
         } else if (std::strcmp(a, "--clock-speed") == 0) {
             float f = 0;
-            if (value && readFloat(value, f) && f >= 1 && f <= 20)
+            if (value && readNumber(value, f) && f >= 1 && f <= 20)
                 o.clockSpeed = f;
             else
                 errors += "--clock-speed needs a factor from 1 to 20\n";

@@ -249,6 +249,17 @@ def pause_game(what):
     return None
 
 
+def quit_game(what, shot=None):
+    """Exit from the main menu, yes to the question; the run must end with exit code 0."""
+    game.choose("exit")
+    game.wait("exit asks first", lambda s: game.quiet_screen("messageboxyn")(s) and s.get("box") == "quit", 10)
+    if shot:
+        game.shot(shot)
+    game.choose("yes")
+    code = game.close()
+    check("%s (%s)" % (what, code), code == 0)
+
+
 def close_tips(s):
     """Any key closes a tip bubble."""
     if s.get("tip") == "1":
@@ -339,11 +350,7 @@ game.choose("backfrommap")
 game.wait("back leads from the map to the main menu", game.quiet_screen("main"), 10)
 time.sleep(0.5)  # a moment's look at the menu, as a person takes (a choice made at once went astray twice)
 game.wait("the main menu stays", game.quiet_screen("main"), 5)
-game.choose("exit")
-game.wait("exit asks first", lambda s: game.quiet_screen("messageboxyn")(s) and s.get("box") == "quit", 10)
-game.choose("yes")
-code = game.close()
-check("the first run ends with exit code 0 (%s)" % code, code == 0)
+quit_game("the first run ends with exit code 0")
 
 # ---------------------------------------------------------------- the second run, on a fast clock
 game = Game(LOSS_SPEED)
@@ -390,12 +397,7 @@ check("the saved game is written", os.path.exists(saved) and os.path.getsize(sav
 game.key("Return")
 s = game.wait("the box leads to the main menu", game.quiet_screen("main"), 10)
 game.shot("main-after-save", 0.3)
-game.choose("exit")
-s = game.wait("exit asks first", lambda s: game.quiet_screen("messageboxyn")(s) and s.get("box") == "quit", 10)
-game.shot("quit-question")
-game.choose("yes")
-code = game.close()
-check("yes ends the game with exit code 0 (%s)" % code, code == 0)
+quit_game("yes ends the game with exit code 0", "quit-question")
 
 # ---------------------------------------------------------------- the third run
 game = Game()
@@ -463,10 +465,6 @@ game.shot("credits-later", 1.5)
 game.key("Escape")
 game.wait("Escape leaves the credits", game.quiet_screen("main"), 10)
 
-game.choose("exit")
-game.wait("exit asks first", lambda s: game.quiet_screen("messageboxyn")(s) and s.get("box") == "quit", 10)
-game.choose("yes")
-code = game.close()
-check("quit ends the second run with exit code 0 (%s)" % code, code == 0)
+quit_game("quit ends the second run with exit code 0")
 note("journey took %.1f s" % (time.monotonic() - started))
 sys.exit(1 if failed else 0)
