@@ -46,9 +46,14 @@ void removeFigure(Cell& cell) {
 } // namespace
 
 const char* breakSoundName(int streak, int* frequency) {
-    static char name[32];
+    // Named, not formatted: this is asked for every figure a click removes.
+    static const char* const kNames[8] = {"BreakFigure1.ogg", "BreakFigure2.ogg", "BreakFigure3.ogg",
+                                          "BreakFigure4.ogg", "BreakFigure5.ogg", "BreakFigure6.ogg",
+                                          "BreakFigure7.ogg", "BreakFigure8.ogg"};
     if (streak <= 7) {
         *frequency = kDefaultFrequency;
+        if (streak >= 0) return kNames[streak];
+        static char name[32];
         std::snprintf(name, sizeof name, "BreakFigure%i.ogg", streak + 1);
         return name;
     }

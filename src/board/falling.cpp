@@ -8,6 +8,7 @@
 #include "core/random.h"
 
 #include <cmath>
+#include <bit>
 #include <cstdint>
 
 namespace aw {
@@ -113,17 +114,42 @@ bool straightFallPossible() {
 }
 
 void fallStep() {
-    for (int r = kRows - 2; r >= 0; --r)
+    // One bit per column: the empty cells, the free figures at rest and the
+    // holes of every row, read once; the rows are then walked from the
+    // bottom as the figures step down, a row's movers leaving their cells
+    // empty for the row above.
+    uint32_t empty[kRows], resting[kRows], hole[kRows];
+    for (int r = 0; r < kRows; ++r) {
+        empty[r] = resting[r] = hole[r] = 0;
         for (int c = 0; c < kColumns; ++c) {
-            if (!freeFigure(r, c) || !atRest(r, c) || !emptyCell(r + 1, c)) continue;
+            const Cell& cell = board[r][c];
+            if (cell.ground < 0) {
+                hole[r] |= 1u << c;
+            } else if (cell.fig.kind < 0) {
+                empty[r] |= 1u << c;
+            } else if (cell.lock == 0 && atRest(r, c)) {
+                resting[r] |= 1u << c;
+            }
+        }
+    }
+    for (int r = kRows - 2; r >= 0; --r) {
+        const uint32_t movers = resting[r] & empty[r + 1];
+        for (uint32_t m = movers; m; m &= m - 1) {
+            const int c = std::countr_zero(m);
             moveFigure(r, c, r + 1, c);
             board[r + 1][c].fig.offset = {0, kCellPitch};
             board[r + 1][c].fig.diagonal = 0;
         }
+        empty[r + 1] &= ~movers;
+        empty[r] |= movers;
+    }
 
-    for (int r = 0; r < kRows; ++r)
-        for (int c = 0; c < kColumns; ++c)
-            if (emptyCell(r, c) && (r == 0 || board[r - 1][c].ground == -1)) spawnFigure(r, c);
+    // New figures where nothing can fall in from above: the top row and
+    // under holes. Spawning takes random numbers, so reading order is kept.
+    for (int r = 0; r < kRows; ++r) {
+        const uint32_t open = empty[r] & (r == 0 ? ~0u : hole[r - 1]);
+        for (uint32_t m = open; m; m &= m - 1) spawnFigure(r, std::countr_zero(m));
+    }
 
     if (!straightFallPossible() && diagonalSlide(true)) return;
 

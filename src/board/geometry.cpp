@@ -4,10 +4,6 @@
 
 namespace aw {
 
-Vec2 cellCentre(int row, int column) {
-    return {kCellPitch * float(column) - 243.0f, 268.0f - kCellPitch * float(row)};
-}
-
 CellPos cellAt(Vec2 p) {
     // Truncation runs towards zero, so negative offsets get one more pitch to
     // land in the cell left of or above the board instead of cell 0.

@@ -12,10 +12,13 @@ struct CellPos {
     constexpr bool operator==(const CellPos&) const = default;
 };
 
-Vec2 cellCentre(int row, int column);
+// Inline, like the tests below: the rules and the autoplayer ask these
+// millions of times a level.
+inline Vec2 cellCentre(int row, int column) {
+    return {kCellPitch * float(column) - 243.0f, 268.0f - kCellPitch * float(row)};
+}
 // Points left of or above the board give negative indices.
 CellPos cellAt(Vec2 p);
-// Inline: the rules and the autoplayer ask these millions of times a level.
 inline bool insideBoard(int row, int column) { return row >= 0 && row < kRows && column >= 0 && column < kColumns; }
 // Inside the board and not a hole.
 inline bool isCell(int row, int column) { return insideBoard(row, column) && board[row][column].ground >= 0; }

@@ -3,7 +3,9 @@
 #include "board/board_state.h"
 #include "board/geometry.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 namespace aw {
 namespace {
@@ -13,41 +15,61 @@ constexpr int kStepColumn[4] = {1, -1, 0, 0};
 } // namespace
 
 bool labelGroups() {
-    gs.groupCount = 0;
-    for (auto& row : board)
-        for (auto& cell : row) cell.searchDistance = cell.groupId = -1;
-
+    // The search runs on a byte copy of the kinds with a border of -1 around
+    // it (holes and empty cells read -1 too): no bounds tests, and one byte
+    // a cell instead of the whole cell record. Asked every settled tick and
+    // for every try of the autoplayer.
+    constexpr int kWidth = kColumns + 2;
+    constexpr int kPadded = (kRows + 2) * kWidth;
+    constexpr int kStep[4] = {1, -1, kWidth, -kWidth}; // right, left, lower, upper
+    int8_t kinds[kPadded];
+    int16_t groupOf[kPadded];
+    int16_t distanceOf[kPadded];
+    std::memset(kinds, -1, sizeof kinds);
     for (int r = 0; r < kRows; ++r)
         for (int c = 0; c < kColumns; ++c) {
-            Cell& start = board[r][c];
+            const Cell& cell = board[r][c];
+            if (cell.ground >= 0 && cell.fig.kind >= 0) kinds[(r + 1) * kWidth + c + 1] = int8_t(cell.fig.kind);
+        }
+    std::memset(groupOf, -1, sizeof groupOf);
+    std::memset(distanceOf, -1, sizeof distanceOf);
+
+    gs.groupCount = 0;
+    int16_t queue[kCells];
+    for (int r = 0; r < kRows; ++r)
+        for (int c = 0; c < kColumns; ++c) {
+            const int start = (r + 1) * kWidth + c + 1;
             // An empty cell never grows a group: nothing to label.
-            if (start.ground < 0 || start.fig.kind < 0 || start.groupId >= 0) continue;
-            const int kind = start.fig.kind;
-            start.searchDistance = 0;
-            start.groupId = gs.groupCount;
+            if (kinds[start] < 0 || groupOf[start] >= 0) continue;
+            const int8_t kind = kinds[start];
+            const auto id = int16_t(gs.groupCount);
+            groupOf[start] = id;
+            distanceOf[start] = 0;
             // A queue visits the cells in order of distance, which labels the
             // same distances as pass-by-pass growth at a fraction of the scans.
-            int8_t queueRow[kCells], queueColumn[kCells];
             int head = 0, tail = 0;
-            queueRow[tail] = int8_t(r);
-            queueColumn[tail++] = int8_t(c);
+            queue[tail++] = int16_t(start);
             while (head < tail) {
-                int rr = queueRow[head], cc = queueColumn[head++];
-                int distance = board[rr][cc].searchDistance + 1;
-                for (int d = 0; d < 4; ++d) {
-                    int nr = rr + kStepRow[d], nc = cc + kStepColumn[d];
-                    if (!insideBoard(nr, nc)) continue;
-                    Cell& n = board[nr][nc];
-                    // A hole never holds a figure the search could match.
-                    if (n.ground < 0 || n.fig.kind != kind || n.groupId != -1) continue;
-                    n.searchDistance = distance;
-                    n.groupId = gs.groupCount;
-                    queueRow[tail] = int8_t(nr);
-                    queueColumn[tail++] = int8_t(nc);
+                const int at = queue[head++];
+                const auto distance = int16_t(distanceOf[at] + 1);
+                for (int step : kStep) {
+                    const int n = at + step;
+                    if (kinds[n] != kind || groupOf[n] >= 0) continue;
+                    groupOf[n] = id;
+                    distanceOf[n] = distance;
+                    queue[tail++] = int16_t(n);
                 }
             }
             if (tail > 1) ++gs.groupCount;
-            else start.searchDistance = start.groupId = -1;
+            else groupOf[start] = distanceOf[start] = -1;
+        }
+
+    for (int r = 0; r < kRows; ++r)
+        for (int c = 0; c < kColumns; ++c) {
+            const int at = (r + 1) * kWidth + c + 1;
+            Cell& cell = board[r][c];
+            cell.groupId = groupOf[at] < 0 ? -1 : groupOf[at];
+            cell.searchDistance = distanceOf[at] < 0 ? -1 : distanceOf[at];
         }
     return gs.groupCount > 0;
 }
@@ -62,24 +84,30 @@ void buildHoverGroup(int row, int column) {
     for (auto& r : board)
         for (auto& cell : r) cell.searchDistance = -1;
     board[row][column].searchDistance = 0;
-    for (int k = 0;; ++k) {
-        bool appended = false;
-        for (int r = 0; r < kRows; ++r)
-            for (int c = 0; c < kColumns; ++c) {
-                if (board[r][c].searchDistance != k) continue;
-                for (int d = 0; d < 4; ++d) {
-                    int nr = r + kStepRow[d], nc = c + kStepColumn[d];
-                    if (!insideBoard(nr, nc)) continue;
-                    Cell& n = board[nr][nc];
-                    if (n.ground < 0 || n.fig.kind != gs.groupKind || n.searchDistance != -1) continue;
-                    n.searchDistance = k + 1;
-                    gs.groupColumns[gs.groupSize] = nc;
-                    gs.groupRows[gs.groupSize] = nr;
-                    ++gs.groupSize;
-                    appended = true;
-                }
+    // Grown distance by distance, each distance's cells taken in reading
+    // order: the order the list of the group's cells is kept in.
+    int16_t frontier[kCells], next[kCells];
+    int frontierSize = 1;
+    frontier[0] = int16_t(row * kColumns + column);
+    for (int k = 0; frontierSize > 0; ++k) {
+        int nextSize = 0;
+        for (int i = 0; i < frontierSize; ++i) {
+            const int r = frontier[i] / kColumns, c = frontier[i] % kColumns;
+            for (int d = 0; d < 4; ++d) {
+                int nr = r + kStepRow[d], nc = c + kStepColumn[d];
+                if (!insideBoard(nr, nc)) continue;
+                Cell& n = board[nr][nc];
+                if (n.ground < 0 || n.fig.kind != gs.groupKind || n.searchDistance != -1) continue;
+                n.searchDistance = k + 1;
+                gs.groupColumns[gs.groupSize] = nc;
+                gs.groupRows[gs.groupSize] = nr;
+                ++gs.groupSize;
+                next[nextSize++] = int16_t(nr * kColumns + nc);
             }
-        if (!appended) break;
+        }
+        std::sort(next, next + nextSize);
+        std::copy(next, next + nextSize, frontier);
+        frontierSize = nextSize;
     }
 }
 

@@ -38,7 +38,8 @@ bool marksPending() {
 } // namespace
 
 bool atRest() {
-    if (!isSettled() || gs.cooldown >= 0 || gs.refillActive || blastRunning() || marksPending()) return false;
+    // The cheap tests first: most frames of a look-ahead wait for a cooldown.
+    if (gs.cooldown >= 0 || gs.refillActive || !isSettled() || blastRunning() || marksPending()) return false;
     // The clear check runs one frame after the board comes to rest; until
     // then a cleared board is not done with its last click.
     return gs.levelEnded || squaresLeft() > 0;
