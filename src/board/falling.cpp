@@ -33,21 +33,75 @@ void moveFigure(int fromR, int fromC, int toR, int toC) {
     board[fromR][fromC].fig.refilling = 0;
 }
 
-// The first cell (rows 10 to 1, left to right) that a diagonal slide can
-// fill, taking from the upper right before the upper left.
-bool diagonalSlide(bool needRest) {
-    for (int r = kRows - 1; r >= 1; --r)
+// One bit per column of every row, read in one pass over the board: the
+// rules below then test a whole row at a time.
+constexpr uint32_t kAllColumns = (1u << kColumns) - 1;
+struct RowMasks {
+    uint32_t empty[kRows];   // cells without a figure (not holes)
+    uint32_t free[kRows];    // unlocked figures
+    uint32_t resting[kRows]; // unlocked figures at rest
+    uint32_t hole[kRows];
+    uint32_t locked[kRows];
+};
+
+RowMasks readMasks() {
+    RowMasks m;
+    for (int r = 0; r < kRows; ++r) {
+        m.empty[r] = m.free[r] = m.resting[r] = m.hole[r] = m.locked[r] = 0;
         for (int c = 0; c < kColumns; ++c) {
-            if (!emptyCell(r, c)) continue;
-            int from = -1;
-            if (c < kColumns - 1 && freeFigure(r - 1, c + 1) && (!needRest || atRest(r - 1, c + 1))) from = c + 1;
-            else if (c > 0 && freeFigure(r - 1, c - 1) && (!needRest || atRest(r - 1, c - 1))) from = c - 1;
-            if (from < 0) continue;
-            moveFigure(r - 1, from, r, c);
-            board[r][c].fig.offset = cellCentre(r - 1, from) - cellCentre(r, c);
-            board[r][c].fig.diagonal = 1;
-            return true;
+            const Cell& cell = board[r][c];
+            const uint32_t bit = 1u << c;
+            if (cell.ground < 0) {
+                m.hole[r] |= bit;
+                continue;
+            }
+            if (cell.lock) m.locked[r] |= bit;
+            if (cell.fig.kind < 0) {
+                m.empty[r] |= bit;
+            } else if (!cell.lock) {
+                m.free[r] |= bit;
+                if (atRest(r, c)) m.resting[r] |= bit;
+            }
         }
+    }
+    return m;
+}
+
+bool straightFall(const RowMasks& m) {
+    for (int r = 0; r < kRows - 1; ++r)
+        if (m.free[r] & m.empty[r + 1]) return true;
+    return false;
+}
+
+// A free figure above or diagonally above an empty cell: what can still fall.
+bool canFall(const RowMasks& m) {
+    for (int r = 0; r < kRows - 1; ++r) {
+        const uint32_t below = m.empty[r + 1];
+        if (m.free[r] & (below | below << 1 | below >> 1)) return true;
+    }
+    return false;
+}
+
+// The first cell (rows 10 to 1, left to right) that a diagonal slide can
+// fill, taking from the upper right before the upper left; the masks follow.
+bool diagonalSlide(RowMasks& m, bool needRest) {
+    for (int r = kRows - 1; r >= 1; --r) {
+        const uint32_t above = needRest ? m.resting[r - 1] : m.free[r - 1];
+        const uint32_t targets = m.empty[r] & (above >> 1 | above << 1) & kAllColumns;
+        if (!targets) continue;
+        const int c = std::countr_zero(targets);
+        const int from = c < kColumns - 1 && (above >> (c + 1) & 1u) ? c + 1 : c - 1;
+        moveFigure(r - 1, from, r, c);
+        board[r][c].fig.offset = cellCentre(r - 1, from) - cellCentre(r, c);
+        board[r][c].fig.diagonal = 1;
+        const uint32_t to = 1u << c, gone = 1u << from;
+        m.empty[r] &= ~to;
+        m.free[r] |= to & ~m.locked[r];
+        m.empty[r - 1] |= gone;
+        m.free[r - 1] &= ~gone;
+        m.resting[r - 1] &= ~gone;
+        return true;
+    }
     return false;
 }
 
@@ -106,52 +160,38 @@ bool isSettled() {
     return true;
 }
 
-bool straightFallPossible() {
-    for (int r = 0; r < kRows - 1; ++r)
-        for (int c = 0; c < kColumns; ++c)
-            if (freeFigure(r, c) && emptyCell(r + 1, c)) return true;
-    return false;
-}
+bool straightFallPossible() { return straightFall(readMasks()); }
 
-void fallStep() {
-    // One bit per column: the empty cells, the free figures at rest and the
-    // holes of every row, read once; the rows are then walked from the
-    // bottom as the figures step down, a row's movers leaving their cells
-    // empty for the row above.
-    uint32_t empty[kRows], resting[kRows], hole[kRows];
-    for (int r = 0; r < kRows; ++r) {
-        empty[r] = resting[r] = hole[r] = 0;
-        for (int c = 0; c < kColumns; ++c) {
-            const Cell& cell = board[r][c];
-            if (cell.ground < 0) {
-                hole[r] |= 1u << c;
-            } else if (cell.fig.kind < 0) {
-                empty[r] |= 1u << c;
-            } else if (cell.lock == 0 && atRest(r, c)) {
-                resting[r] |= 1u << c;
-            }
-        }
-    }
+bool fallStep() {
+    // The rows are walked from the bottom as the figures step down, a row's
+    // movers leaving their cells empty for the row above; the masks follow
+    // every move and new figure, so the tests after them need no new pass.
+    RowMasks m = readMasks();
     for (int r = kRows - 2; r >= 0; --r) {
-        const uint32_t movers = resting[r] & empty[r + 1];
-        for (uint32_t m = movers; m; m &= m - 1) {
-            const int c = std::countr_zero(m);
+        const uint32_t movers = m.resting[r] & m.empty[r + 1];
+        for (uint32_t left = movers; left; left &= left - 1) {
+            const int c = std::countr_zero(left);
             moveFigure(r, c, r + 1, c);
             board[r + 1][c].fig.offset = {0, kCellPitch};
             board[r + 1][c].fig.diagonal = 0;
         }
-        empty[r + 1] &= ~movers;
-        empty[r] |= movers;
+        m.empty[r + 1] &= ~movers;
+        m.free[r + 1] |= movers & ~m.locked[r + 1];
+        m.empty[r] |= movers;
+        m.free[r] &= ~movers;
+        m.resting[r] &= ~movers;
     }
 
     // New figures where nothing can fall in from above: the top row and
     // under holes. Spawning takes random numbers, so reading order is kept.
     for (int r = 0; r < kRows; ++r) {
-        const uint32_t open = empty[r] & (r == 0 ? ~0u : hole[r - 1]);
-        for (uint32_t m = open; m; m &= m - 1) spawnFigure(r, std::countr_zero(m));
+        const uint32_t open = m.empty[r] & (r == 0 ? kAllColumns : m.hole[r - 1]);
+        for (uint32_t left = open; left; left &= left - 1) spawnFigure(r, std::countr_zero(left));
+        m.empty[r] &= ~open;
+        m.free[r] |= open & ~m.locked[r];
     }
 
-    if (!straightFallPossible() && diagonalSlide(true)) return;
+    if (!straightFall(m) && diagonalSlide(m, true)) return canFall(m);
 
     for (auto& row : board)
         for (auto& cell : row)
@@ -159,9 +199,11 @@ void fallStep() {
                 cell.fig.fallSpeed = 0;
                 cell.fig.diagonal = 0;
             }
+    return canFall(m);
 }
 
-void moveFigures(float dt) {
+bool moveFigures(float dt) {
+    bool moving = false;
     for (int r = kRows - 1; r >= 0; --r)
         for (int c = 0; c < kColumns; ++c) {
             Figure& f = board[r][c].fig;
@@ -178,7 +220,9 @@ void moveFigures(float dt) {
                 }
             }
             f.fallSpeed += dt * 0.012f;
+            moving |= !(f.offset == Vec2{0, 0}) || f.refilling;
         }
+    return moving;
 }
 
 void initialFill() {
@@ -198,8 +242,9 @@ void initialFill() {
                 }
             for (int c = 0; c < kColumns; ++c)
                 if (emptyCell(0, c)) spawnFigure(0, c);
-            if (straightFallPossible()) continue;
-            if (!diagonalSlide(false)) break;
+            RowMasks m = readMasks();
+            if (straightFall(m)) continue;
+            if (!diagonalSlide(m, false)) break;
         }
         for (auto& row : board)
             for (auto& cell : row) cell.fig.offset = {0, 0};

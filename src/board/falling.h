@@ -9,8 +9,12 @@ void spawnFigure(int row, int column);
 bool isSettled();
 // True when some unlocked figure stands above an existing empty cell.
 bool straightFallPossible();
-void fallStep();
-void moveFigures(float dt);
+// One step of falling; true when a figure can still fall after it (a free
+// figure above or diagonally above an empty cell).
+bool fallStep();
+// Moves every drawn figure towards its cell; true when one is still on its
+// way or refilling. After fallStep, neither answer true: the board is settled.
+bool moveFigures(float dt);
 // The board at level start, filled at once until it has a group.
 void initialFill();
 // How many times initialFill had to fill the board (the last call).

@@ -18,31 +18,34 @@ bool labelGroups() {
     // The search runs on a byte copy of the kinds with a border of -1 around
     // it (holes and empty cells read -1 too): no bounds tests, and one byte
     // a cell instead of the whole cell record. Asked every settled tick and
-    // for every try of the autoplayer.
+    // for every try of the autoplayer, mostly for the board it was last
+    // asked for: then the last labels are written again without a search.
     constexpr int kWidth = kColumns + 2;
     constexpr int kPadded = (kRows + 2) * kWidth;
     constexpr int kStep[4] = {1, -1, kWidth, -kWidth}; // right, left, lower, upper
+    static int8_t lastKinds[kPadded];
+    static int16_t groupOf[kPadded], distanceOf[kPadded];
+    static int lastCount = -1;
+
     int8_t kinds[kPadded];
-    int16_t groupOf[kPadded];
-    int16_t distanceOf[kPadded];
     std::memset(kinds, -1, sizeof kinds);
     for (int r = 0; r < kRows; ++r)
         for (int c = 0; c < kColumns; ++c) {
             const Cell& cell = board[r][c];
             if (cell.ground >= 0 && cell.fig.kind >= 0) kinds[(r + 1) * kWidth + c + 1] = int8_t(cell.fig.kind);
         }
-    std::memset(groupOf, -1, sizeof groupOf);
-    std::memset(distanceOf, -1, sizeof distanceOf);
 
-    gs.groupCount = 0;
-    int16_t queue[kCells];
-    for (int r = 0; r < kRows; ++r)
-        for (int c = 0; c < kColumns; ++c) {
-            const int start = (r + 1) * kWidth + c + 1;
+    if (lastCount < 0 || std::memcmp(kinds, lastKinds, sizeof kinds) != 0) {
+        std::memcpy(lastKinds, kinds, sizeof kinds);
+        std::memset(groupOf, -1, sizeof groupOf);
+        std::memset(distanceOf, -1, sizeof distanceOf);
+        int count = 0;
+        int16_t queue[kCells];
+        for (int start = kWidth + 1; start < kPadded - kWidth; ++start) {
             // An empty cell never grows a group: nothing to label.
             if (kinds[start] < 0 || groupOf[start] >= 0) continue;
             const int8_t kind = kinds[start];
-            const auto id = int16_t(gs.groupCount);
+            const auto id = int16_t(count);
             groupOf[start] = id;
             distanceOf[start] = 0;
             // A queue visits the cells in order of distance, which labels the
@@ -60,16 +63,19 @@ bool labelGroups() {
                     queue[tail++] = int16_t(n);
                 }
             }
-            if (tail > 1) ++gs.groupCount;
+            if (tail > 1) ++count;
             else groupOf[start] = distanceOf[start] = -1;
         }
+        lastCount = count;
+    }
 
+    gs.groupCount = lastCount;
     for (int r = 0; r < kRows; ++r)
         for (int c = 0; c < kColumns; ++c) {
             const int at = (r + 1) * kWidth + c + 1;
             Cell& cell = board[r][c];
-            cell.groupId = groupOf[at] < 0 ? -1 : groupOf[at];
-            cell.searchDistance = distanceOf[at] < 0 ? -1 : distanceOf[at];
+            cell.groupId = groupOf[at];
+            cell.searchDistance = distanceOf[at];
         }
     return gs.groupCount > 0;
 }

@@ -92,9 +92,10 @@ void boardStep(float dt) {
         settled = isSettled();
     }
     if (gs.cooldown < 0 && settled) clearCheck();
-    fallStep();
-    moveFigures(dt);
-    if (isSettled()) checkMovesAndHint(dt);
+    // The two steps tell whether the board has settled, which saves asking.
+    const bool canFall = fallStep();
+    const bool moving = moveFigures(dt);
+    if (!canFall && !moving) checkMovesAndHint(dt);
 }
 
 void tick(float dt, int rawDtMs) {

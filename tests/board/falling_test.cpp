@@ -40,6 +40,19 @@ TEST_F(Falling, NoSlideWhileAStraightFallIsPossible) {
     EXPECT_TRUE(straightFallPossible());
 }
 
+TEST_F(Falling, AFigureThatHasJustFallenWithMoreGapBelowStillHoldsOffTheSlides) {
+    at(9, 5).lock = 1;
+    at(10, 5).fig.kind = -1; // fillable only by a slide
+    at(10, 0).fig.kind = -1; // a gap two deep: the column steps into it twice
+    at(9, 0).fig.kind = -1;
+    const int rightOfGap = at(9, 1).fig.kind;
+    fallStep();
+    EXPECT_EQ(at(10, 5).fig.kind, -1);
+    EXPECT_EQ(at(10, 0).fig.kind, -1); // not taken from (9, 1) by a slide
+    EXPECT_EQ(at(9, 1).fig.kind, rightOfGap);
+    EXPECT_TRUE(straightFallPossible());
+}
+
 TEST_F(Falling, OneSlidePerTickLowestRowFirstThenLeftToRight) {
     // Two slide targets in row 10 and one in row 8; all below locks.
     for (int c : {2, 8}) {
@@ -199,6 +212,34 @@ TEST_F(Falling, RefillRecoloursFreeFiguresOnceInAWave) {
     playState.overlayShown = true;
     startRefill();
     EXPECT_FALSE(gs.refillActive);
+}
+
+// The frame asks the falling and the moving whether the board has settled
+// instead of looking again: on boards with holes, locks and gaps, frame
+// after frame, their answer must be the full check's.
+TEST_F(Falling, StepsSayWhetherTheBoardHasSettledAsTheFullCheckDoes) {
+    gs.figureCount = 6;
+    int settledFrames = 0, movingFrames = 0;
+    for (uint32_t seed = 1; seed <= 40; ++seed) {
+        seedRandom(seed);
+        for (int r = 0; r < kRows; ++r)
+            for (int c = 0; c < kColumns; ++c) {
+                Cell& cell = at(r, c);
+                cell = Cell{};
+                const int roll = random(20);
+                cell.ground = roll == 0 ? -1 : 0;
+                cell.lock = roll == 1 || roll == 2;
+                cell.fig.kind = cell.ground < 0 || roll == 3 || roll == 4 ? -1 : random(6);
+            }
+        for (int frame = 0; frame < 200; ++frame) {
+            const bool canFall = fallStep();
+            const bool moving = moveFigures(16);
+            ASSERT_EQ(!canFall && !moving, isSettled()) << "seed " << seed << ", frame " << frame;
+            (isSettled() ? settledFrames : movingFrames) += 1;
+        }
+    }
+    EXPECT_GT(settledFrames, 0);
+    EXPECT_GT(movingFrames, 0);
 }
 
 } // namespace

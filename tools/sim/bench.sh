@@ -8,14 +8,17 @@ build=${1:-$root/build}
 seeds=${2:-20}
 sim=$build/amberwick-sim
 levels=$(ls "$build"/Data/levels/pack1_*.lvl | sed 's/^/--level /' | tr '\n' ' ')
-out=$(mktemp)
+out=$(mktemp -d)
 cpu=$(mktemp)
-trap 'rm -f "$out" "$cpu"' EXIT
+trap 'rm -rf "$out" "$cpu"' EXIT
 start=$(date +%s.%N)
+# Each run writes a file of its own: two runs sharing one output would
+# interleave their buffered blocks and break lines.
 for mode in adventure puzzle; do
     for s in $(seq 1 "$seeds"); do echo "$mode $s"; done
 done | /usr/bin/time -o "$cpu" -f "cpu %U s user, %S s system" xargs -P 2 -n 2 sh -c \
-    "$sim $levels --autoplay --mode \$0 --seed \$1 | grep '\"outcome\"' | sed \"s/^/\$0 /\"" >"$out"
+    "$sim $levels --autoplay --mode \$0 --seed \$1 | grep '\"outcome\"' >$out/\$0-\$1"
 end=$(date +%s.%N)
-echo "runs: $(wc -l <"$out")  won: $(grep -c '"won"' "$out")  lost: $(grep -c '"lost"' "$out")"
+cat "$out"/* >"$out/all"
+echo "runs: $(wc -l <"$out/all")  won: $(grep -c '"won"' "$out/all")  lost: $(grep -c '"lost"' "$out/all")"
 echo "wall $(echo "$end - $start" | bc) s, $(cat "$cpu")"
