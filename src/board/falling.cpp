@@ -33,39 +33,7 @@ void moveFigure(int fromR, int fromC, int toR, int toC) {
     board[fromR][fromC].fig.refilling = 0;
 }
 
-// One bit per column of every row, read in one pass over the board: the
-// rules below then test a whole row at a time.
 constexpr uint32_t kAllColumns = (1u << kColumns) - 1;
-struct RowMasks {
-    uint32_t empty[kRows];   // cells without a figure (not holes)
-    uint32_t free[kRows];    // unlocked figures
-    uint32_t resting[kRows]; // unlocked figures at rest
-    uint32_t hole[kRows];
-    uint32_t locked[kRows];
-};
-
-RowMasks readMasks() {
-    RowMasks m;
-    for (int r = 0; r < kRows; ++r) {
-        m.empty[r] = m.free[r] = m.resting[r] = m.hole[r] = m.locked[r] = 0;
-        for (int c = 0; c < kColumns; ++c) {
-            const Cell& cell = board[r][c];
-            const uint32_t bit = 1u << c;
-            if (cell.ground < 0) {
-                m.hole[r] |= bit;
-                continue;
-            }
-            if (cell.lock) m.locked[r] |= bit;
-            if (cell.fig.kind < 0) {
-                m.empty[r] |= bit;
-            } else if (!cell.lock) {
-                m.free[r] |= bit;
-                if (atRest(r, c)) m.resting[r] |= bit;
-            }
-        }
-    }
-    return m;
-}
 
 bool straightFall(const RowMasks& m) {
     for (int r = 0; r < kRows - 1; ++r)
@@ -160,13 +128,46 @@ bool isSettled() {
     return true;
 }
 
+RowMasks readMasks() {
+    RowMasks m;
+    uint32_t moving = 0;
+    for (int r = 0; r < kRows; ++r) {
+        m.empty[r] = m.free[r] = m.resting[r] = m.hole[r] = m.locked[r] = 0;
+        for (int c = 0; c < kColumns; ++c) {
+            const Cell& cell = board[r][c];
+            const uint32_t bit = 1u << c;
+            const bool still = atRest(r, c);
+            moving |= uint32_t(!still) | cell.fig.refilling;
+            if (cell.ground < 0) {
+                m.hole[r] |= bit;
+                continue;
+            }
+            if (cell.lock) m.locked[r] |= bit;
+            if (cell.fig.kind < 0) {
+                m.empty[r] |= bit;
+            } else if (!cell.lock) {
+                m.free[r] |= bit;
+                if (still) m.resting[r] |= bit;
+            }
+        }
+    }
+    m.moving = moving != 0;
+    return m;
+}
+
+bool settledBy(const RowMasks& m) { return !m.moving && !canFall(m); }
+
 bool straightFallPossible() { return straightFall(readMasks()); }
 
 bool fallStep() {
+    RowMasks m = readMasks();
+    return fallStep(m);
+}
+
+bool fallStep(RowMasks& m) {
     // The rows are walked from the bottom as the figures step down, a row's
     // movers leaving their cells empty for the row above; the masks follow
     // every move and new figure, so the tests after them need no new pass.
-    RowMasks m = readMasks();
     for (int r = kRows - 2; r >= 0; --r) {
         const uint32_t movers = m.resting[r] & m.empty[r + 1];
         for (uint32_t left = movers; left; left &= left - 1) {

@@ -82,18 +82,21 @@ void resetBoardRun() {
 void boardStep(float dt) {
     if (playState.overlayShown || gs.paused || boardInput.transitionRunning) return;
     updateBlasts(dt);
-    // Only the break step moves figures before the falling, so the settled
-    // check is made again only after it.
-    bool settled = isSettled();
+    // One pass reads the board for the settled test and the falling; only
+    // the break step changes the board before the falling, so the board is
+    // read again only after it.
+    RowMasks masks = readMasks();
+    bool settled = settledBy(masks);
     if (!settled) gs.clickGap += dt;
     gs.cooldown -= dt;
     if (gs.cooldown < 0 && settled) {
         breakStep();
-        settled = isSettled();
+        masks = readMasks();
+        settled = settledBy(masks);
     }
     if (gs.cooldown < 0 && settled) clearCheck();
     // The two steps tell whether the board has settled, which saves asking.
-    const bool canFall = fallStep();
+    const bool canFall = fallStep(masks);
     const bool moving = moveFigures(dt);
     if (!canFall && !moving) checkMovesAndHint(dt);
 }
