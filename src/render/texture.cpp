@@ -7,6 +7,7 @@
 #include "platform/gl_device.h"
 #include "platform/image_decode.h"
 #include "platform/message_box.h"
+#include "render/half_level.h"
 #include "render/render_states.h"
 #include "resources/registry.h"
 
@@ -21,26 +22,6 @@ TextureManager textureManager;
 namespace {
 
 bool isTgaName(const char* name) { return std::strstr(name, ".tga") || std::strstr(name, ".TGA"); }
-
-// Level 1 from level 0 by 2 x 2 averages.
-std::vector<uint8_t> halfLevel(const std::vector<uint8_t>& src, int w, int h, int& outW, int& outH) {
-    outW = std::max(1, w / 2);
-    outH = std::max(1, h / 2);
-    std::vector<uint8_t> dst(size_t(outW) * size_t(outH) * 4);
-    // Row by row through pointers: the start-up load halves every picture it keeps.
-    for (int y = 0; y < outH; ++y) {
-        int sy = std::min(2 * y, h - 1), sy1 = std::min(sy + 1, h - 1);
-        const uint8_t* row0 = src.data() + size_t(sy) * size_t(w) * 4;
-        const uint8_t* row1 = src.data() + size_t(sy1) * size_t(w) * 4;
-        uint8_t* out = dst.data() + size_t(y) * size_t(outW) * 4;
-        for (int x = 0; x < outW; ++x, out += 4) {
-            int sx = std::min(2 * x, w - 1), sx1 = std::min(sx + 1, w - 1);
-            const uint8_t *a = row0 + sx * 4, *b = row0 + sx1 * 4, *c = row1 + sx * 4, *d = row1 + sx1 * 4;
-            for (int k = 0; k < 4; ++k) out[k] = uint8_t((a[k] + b[k] + c[k] + d[k] + 2) / 4);
-        }
-    }
-    return dst;
-}
 
 void upload(TextureRecord* r) {
     if (!r->texture || r->pixels.empty()) return;
@@ -201,15 +182,14 @@ TextureRecord* TextureManager::loadAlphaJpeg(const char* name, bool required) {
 
 TextureRecord* TextureManager::loadPicture(const char* name, int width, int height) {
     if (TextureRecord* r = findTexture(name)) return r;
-    TextureRecord* r = createTexture(name, nextPowerOfTwo(width), nextPowerOfTwo(height), PixelFormat::A8R8G8B8, false);
+    TextureRecord* r =
+        makeTexture(name, nextPowerOfTwo(width), nextPowerOfTwo(height), PixelFormat::A8R8G8B8, false, false);
     if (!r) return nullptr;
     int size = 0;
     uint8_t* data = loadResource(name, &size, true);
     DecodedImage img;
-    if (data && decodeImage(data, size, img)) {
-        placePicture(r, img, width, height);
-        upload(r);
-    }
+    if (data && decodeImage(data, size, img)) placePicture(r, img, width, height);
+    upload(r); // blank where the picture could not be read
     if (data) releaseResource(data);
     return r;
 }
@@ -219,7 +199,8 @@ TextureRecord* TextureManager::loadAlphaPicture(const char* name, int width, int
     uint8_t* data = loadResource(name, &size, false);
     if (!data) return nullptr;
     int split = alphaJpegSplit(data, size);
-    TextureRecord* r = createTexture(name, nextPowerOfTwo(width), nextPowerOfTwo(height), PixelFormat::A8R8G8B8, false);
+    TextureRecord* r =
+        makeTexture(name, nextPowerOfTwo(width), nextPowerOfTwo(height), PixelFormat::A8R8G8B8, false, false);
     if (!r) {
         releaseResource(data);
         return nullptr;
@@ -242,6 +223,11 @@ TextureRecord* TextureManager::loadAlphaPicture(const char* name, int width, int
 
 TextureRecord* TextureManager::createTexture(const char* name, int width, int height, PixelFormat format,
                                              bool renderTarget) {
+    return makeTexture(name, width, height, format, renderTarget, true);
+}
+
+TextureRecord* TextureManager::makeTexture(const char* name, int width, int height, PixelFormat format,
+                                           bool renderTarget, bool uploadBlank) {
     if (TextureRecord* r = findTexture(name)) return r;
     unsigned tex = 0;
     if (recordCount < kMaxTextures && width > 0 && height > 0)
@@ -259,7 +245,7 @@ TextureRecord* TextureManager::createTexture(const char* name, int width, int he
     r->isRenderTarget = renderTarget;
     if (!renderTarget) {
         r->pixels.assign(size_t(width) * size_t(height) * 4, 0);
-        upload(r);
+        if (uploadBlank) upload(r);
     }
     return r;
 }

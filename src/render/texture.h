@@ -59,6 +59,10 @@ private:
     // A new record holding the decoded picture (not yet uploaded); null, with
     // nothing kept, when no texture or record can be had.
     TextureRecord* keepImage(const char* name, DecodedImage& img, int levels, bool hasAlpha);
+    // createTexture, with the blank pixels uploaded or not: a caller that
+    // fills and uploads them at once saves the blank upload.
+    TextureRecord* makeTexture(const char* name, int width, int height, PixelFormat format, bool renderTarget,
+                               bool uploadBlank);
     TextureRecord* records[kMaxTextures] = {};
     int recordCount = 0;
 };

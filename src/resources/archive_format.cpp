@@ -1,12 +1,18 @@
 #include "resources/archive_format.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace aw {
 
 void scrambleEntry(uint8_t* data, size_t length, const char* name, size_t nameLength) {
     if (nameLength == 0) return;
-    for (size_t i = 0; i < length; ++i) data[i] ^= static_cast<uint8_t>(name[i % nameLength]);
+    // Name-long strides instead of a division per byte: the start-up load
+    // unscrambles every archive it opens.
+    for (size_t at = 0; at < length; at += nameLength) {
+        const size_t n = std::min(nameLength, length - at);
+        for (size_t i = 0; i < n; ++i) data[at + i] ^= static_cast<uint8_t>(name[i]);
+    }
 }
 
 ArchiveScan scanArchive(uint8_t* image, size_t size, bool unscramble) {
