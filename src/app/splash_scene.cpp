@@ -152,9 +152,9 @@ void SplashScene::onActivate() { fadeOutMs = 1; }
 void SplashScene::onKeyDown(int key) { pendingKey = key; }
 void SplashScene::onLeftDown() { pendingKey = 13; } // a click counts as Enter
 
-// The bar is redrawn at most once per display frame: a present that waits for
-// the display after every one of hundreds of small files would stretch the
-// load to seconds. Every file is still counted.
+// The bar is redrawn at most once per display frame and 20 times a second: a
+// present that waits for the display after every one of hundreds of small
+// files would stretch the load to seconds. Every file is still counted.
 void SplashScene::reportLoadProgress(int bytes) {
     if (shell.loadRequested && loadRedrawDue()) {
         beginScene();

@@ -87,7 +87,8 @@ void paceFrame();
 void noteActivity();
 bool pacingAtRest();
 // The start-up load redraws its load screen only when this says so: at most
-// once per refresh period, whatever the pacing mode.
+// once per refresh period and 20 times a second, whatever the pacing mode.
+constexpr int64_t kLoadRedrawSpacingUs = 50000;
 bool loadRedrawDue();
 void resetFramePacing();
 
