@@ -126,9 +126,7 @@ float outlook() {
 // Plays the click out on the live records. Figures arrive at once in every
 // frame, so a fall costs one frame per row instead of a dozen; what lands
 // where is unchanged.
-float playOut(const Candidate& cand) {
-    int squaresBefore = squaresLeft();
-    int locksBefore = locksLeft();
+float playOut(const Candidate& cand, const Breakables& before) {
     int scoreBefore = gs.score;
     clickCell(cand.row, cand.column, nullptr);
     // Only the board step: what the rest of the frame does (score count-up,
@@ -140,8 +138,9 @@ float playOut(const Candidate& cand) {
         for (auto& row : board)
             for (auto& cell : row) cell.fig.offset = {0, 0};
     }
-    if (playState.levelWon || squaresLeft() == 0) return 1e6f;
-    float value = float(squaresBefore - squaresLeft()) * 100.0f + float(locksBefore - locksLeft()) * 30.0f;
+    const Breakables after = breakablesLeft();
+    if (playState.levelWon || after.squares == 0) return 1e6f;
+    float value = float(before.squares - after.squares) * 100.0f + float(before.locks - after.locks) * 30.0f;
     value += float(gs.score - scoreBefore) * 0.002f;
     return value;
 }
@@ -160,8 +159,9 @@ float search(int depth, Candidate* choice) {
     if (list.empty()) return 0;
     float best = -1e30f;
     save(saved[depth]);
+    const Breakables before = breakablesLeft(); // every try starts from this board
     for (auto& cand : list) {
-        float value = playOut(cand);
+        float value = playOut(cand, before);
         bool lost = playState.mode == kPuzzle && gs.movesUsed >= gs.moveLimit;
         if (value < 1e6f) {
             if (lost) value -= 1e5f;

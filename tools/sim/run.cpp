@@ -42,7 +42,11 @@ bool atRest() {
     if (gs.cooldown >= 0 || gs.refillActive || !isSettled() || blastRunning() || marksPending()) return false;
     // The clear check runs one frame after the board comes to rest; until
     // then a cleared board is not done with its last click.
-    return gs.levelEnded || squaresLeft() > 0;
+    if (gs.levelEnded) return true;
+    for (const auto& row : board)
+        for (const auto& cell : row)
+            if (cell.ground > 0) return true;
+    return false;
 }
 
 bool acceptsClick() { return !playState.levelWon && !playState.levelLost && !gs.paused && atRest(); }
@@ -79,6 +83,16 @@ int squaresLeft() {
         for (const auto& cell : row)
             if (cell.ground > 0) n += cell.ground;
     return n;
+}
+
+Breakables breakablesLeft() {
+    Breakables b;
+    for (const auto& row : board)
+        for (const auto& cell : row) {
+            if (cell.ground > 0) b.squares += cell.ground;
+            if (cell.lock) ++b.locks;
+        }
+    return b;
 }
 
 int locksLeft() {

@@ -33,5 +33,10 @@ void frame(float dt);
 
 int squaresLeft();
 int locksLeft();
+// Both in one pass: the autoplayer asks for them around every click it tries.
+struct Breakables {
+    int squares = 0, locks = 0;
+};
+Breakables breakablesLeft();
 
 } // namespace aw::sim
