@@ -7,8 +7,8 @@
 #include "board/play_state.h"
 #include "core/random.h"
 
-#include <cmath>
 #include <bit>
+#include <cmath>
 #include <cstdint>
 
 namespace aw {
