@@ -1,5 +1,7 @@
 // Plain 2D and 3D vectors shared by every subsystem.
 #pragma once
+#include <bit>
+#include <cstdint>
 
 namespace aw {
 
@@ -21,6 +23,9 @@ struct Vec2 {
     Vec2& operator-=(Vec2 o) { x -= o.x; y -= o.y; return *this; }
     Vec2& operator*=(float s) { x *= s; y *= s; return *this; }
     constexpr bool operator==(const Vec2&) const = default;
+    // Exactly *this == Vec2{0, 0}, either zero's sign, without float compares:
+    // the board asks it of every figure several times a frame.
+    constexpr bool isZero() const { return ((std::bit_cast<uint32_t>(x) | std::bit_cast<uint32_t>(y)) << 1) == 0; }
     // Component-wise product.
     constexpr Vec2 mul(Vec2 o) const { return {x * o.x, y * o.y}; }
     float length() const { return fastSqrt(x * x + y * y); }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace aw;
 
 TEST(SharedTypes, RectFromCentreHasYUpwardsAndInclusiveEdges) {
@@ -34,6 +36,12 @@ TEST(SharedTypes, VectorsNormaliseAndCross) {
     EXPECT_NEAR(v.z, 0.8f, 1e-4);
     EXPECT_EQ(Vec3(1, 0, 0).cross({0, 1, 0}), Vec3(0, 0, 1));
     EXPECT_NEAR(Vec2(54, 0).length(), 54.0f, 1e-3);
+    // The bit test must answer as the comparison with zero does, or figures
+    // would stop or move where they did not before.
+    const float tiny = std::numeric_limits<float>::denorm_min(), nan = std::numeric_limits<float>::quiet_NaN();
+    for (float x : {0.0f, -0.0f, tiny, -tiny, 1.0f, nan})
+        for (float y : {0.0f, -0.0f, tiny, 54.0f, nan})
+            EXPECT_EQ(Vec2(x, y).isZero(), Vec2(x, y) == Vec2(0, 0)) << x << ", " << y;
 }
 
 TEST(SharedTypes, RowVectorMatricesComposeLeftToRight) {
