@@ -39,11 +39,18 @@ bool labelGroups() {
         std::memcpy(lastKinds, kinds, sizeof kinds);
         std::memset(groupOf, -1, sizeof groupOf);
         std::memset(distanceOf, -1, sizeof distanceOf);
+        // Most figures have no neighbour of their kind: one pass over the
+        // bytes finds those that do, and only they can start a group.
+        uint8_t paired[kPadded] = {};
+        for (int at = kWidth + 1; at < kPadded - kWidth - 1; ++at) {
+            const int8_t k = kinds[at];
+            paired[at] = uint8_t(k >= 0) & uint8_t((k == kinds[at + 1]) | (k == kinds[at - 1]) |
+                                                   (k == kinds[at + kWidth]) | (k == kinds[at - kWidth]));
+        }
         int count = 0;
         int16_t queue[kCells];
         for (int start = kWidth + 1; start < kPadded - kWidth; ++start) {
-            // An empty cell never grows a group: nothing to label.
-            if (kinds[start] < 0 || groupOf[start] >= 0) continue;
+            if (!paired[start] || groupOf[start] >= 0) continue;
             const int8_t kind = kinds[start];
             const auto id = int16_t(count);
             groupOf[start] = id;
@@ -63,8 +70,7 @@ bool labelGroups() {
                     queue[tail++] = int16_t(n);
                 }
             }
-            if (tail > 1) ++count;
-            else groupOf[start] = distanceOf[start] = -1;
+            ++count;
         }
         lastCount = count;
     }
