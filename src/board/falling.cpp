@@ -21,7 +21,7 @@ int lastFillAttempts = 0;
 
 inline bool emptyCell(int r, int c) { return isCell(r, c) && board[r][c].fig.kind < 0; }
 inline bool freeFigure(int r, int c) { return hasFigure(r, c) && board[r][c].lock == 0; }
-inline bool atRest(int r, int c) { return board[r][c].fig.offset == Vec2{0, 0}; }
+inline bool atRest(int r, int c) { return board[r][c].fig.offset.isZero(); }
 
 // The figure record travels; ground, lock and working fields stay.
 void moveFigure(int fromR, int fromC, int toR, int toC) {
@@ -117,7 +117,7 @@ bool isSettled() {
         uint32_t empty = 0, free = 0;
         for (int c = 0; c < kColumns; ++c) {
             const Cell& cell = board[r][c];
-            if (!(cell.fig.offset == Vec2{0, 0}) || cell.fig.refilling) return false;
+            if (!cell.fig.offset.isZero() || cell.fig.refilling) return false;
             if (cell.ground < 0) continue;
             if (cell.fig.kind < 0) empty |= 1u << c;
             else if (cell.lock == 0) free |= 1u << c;
@@ -159,15 +159,13 @@ bool settledBy(const RowMasks& m) { return !m.moving && !canFall(m); }
 
 bool straightFallPossible() { return straightFall(readMasks()); }
 
-bool fallStep() {
-    RowMasks m = readMasks();
-    return fallStep(m);
-}
+namespace {
 
-bool fallStep(RowMasks& m) {
+// The falls and new figures of a step and at most one diagonal slide; true
+// when a slide was made. The masks follow every change.
+bool dropFigures(RowMasks& m) {
     // The rows are walked from the bottom as the figures step down, a row's
-    // movers leaving their cells empty for the row above; the masks follow
-    // every move and new figure, so the tests after them need no new pass.
+    // movers leaving their cells empty for the row above.
     for (int r = kRows - 2; r >= 0; --r) {
         const uint32_t movers = m.resting[r] & m.empty[r + 1];
         for (uint32_t left = movers; left; left &= left - 1) {
@@ -192,23 +190,19 @@ bool fallStep(RowMasks& m) {
         m.free[r] |= open & ~m.locked[r];
     }
 
-    if (!straightFall(m) && diagonalSlide(m, true)) return canFall(m);
-
-    for (auto& row : board)
-        for (auto& cell : row)
-            if (cell.fig.offset == Vec2{0, 0}) {
-                cell.fig.fallSpeed = 0;
-                cell.fig.diagonal = 0;
-            }
-    return canFall(m);
+    return !straightFall(m) && diagonalSlide(m, true);
 }
 
-bool moveFigures(float dt) {
+// Moves every drawn figure towards its cell; with stopResting, a figure
+// already at its cell first loses its speed and its slide, as a step
+// without a slide leaves it. True when a figure is still on its way or
+// refilling.
+bool moveCells(float dt, bool stopResting) {
     bool moving = false;
     for (int r = kRows - 1; r >= 0; --r)
         for (int c = 0; c < kColumns; ++c) {
             Figure& f = board[r][c].fig;
-            if (!(f.offset == Vec2{0, 0})) {
+            if (!f.offset.isZero()) {
                 float step = f.fallSpeed * f.fallSpeed * dt * 0.02f;
                 if (step > 10) step = 10;
                 if (f.diagonal) step *= 1.5f;
@@ -219,11 +213,36 @@ bool moveFigures(float dt) {
                 } else {
                     f.offset -= f.offset * (step / length);
                 }
+            } else if (stopResting) {
+                f.fallSpeed = 0;
+                f.diagonal = 0;
             }
             f.fallSpeed += dt * 0.012f;
-            moving |= !(f.offset == Vec2{0, 0}) || f.refilling;
+            moving |= !f.offset.isZero() || f.refilling;
         }
     return moving;
+}
+
+} // namespace
+
+bool fallStep() {
+    RowMasks m = readMasks();
+    if (!dropFigures(m))
+        for (auto& row : board)
+            for (auto& cell : row)
+                if (cell.fig.offset.isZero()) {
+                    cell.fig.fallSpeed = 0;
+                    cell.fig.diagonal = 0;
+                }
+    return canFall(m);
+}
+
+bool moveFigures(float dt) { return moveCells(dt, false); }
+
+bool fallAndMove(RowMasks& m, float dt) {
+    const bool slid = dropFigures(m);
+    const bool moving = moveCells(dt, !slid);
+    return !canFall(m) && !moving;
 }
 
 void initialFill() {

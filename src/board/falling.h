@@ -29,11 +29,13 @@ bool straightFallPossible();
 // One step of falling; true when a figure can still fall after it (a free
 // figure above or diagonally above an empty cell).
 bool fallStep();
-// The same with masks read since the board last changed; they follow the step.
-bool fallStep(RowMasks& m);
 // Moves every drawn figure towards its cell; true when one is still on its
 // way or refilling. After fallStep, neither answer true: the board is settled.
 bool moveFigures(float dt);
+// fallStep then moveFigures in one pass over the cells, with masks read
+// since the board last changed (they follow the step); true when the board
+// has settled.
+bool fallAndMove(RowMasks& m, float dt);
 // The board at level start, filled at once until it has a group.
 void initialFill();
 // How many times initialFill had to fill the board (the last call).

@@ -95,10 +95,8 @@ void boardStep(float dt) {
         settled = settledBy(masks);
     }
     if (gs.cooldown < 0 && settled) clearCheck();
-    // The two steps tell whether the board has settled, which saves asking.
-    const bool canFall = fallStep(masks);
-    const bool moving = moveFigures(dt);
-    if (!canFall && !moving) checkMovesAndHint(dt);
+    // The step tells whether the board has settled, which saves asking.
+    if (fallAndMove(masks, dt)) checkMovesAndHint(dt);
 }
 
 void tick(float dt, int rawDtMs) {

@@ -1,5 +1,8 @@
 #include "board_fixture.h"
 
+#include <cstring>
+#include <vector>
+
 namespace aw::test {
 namespace {
 
@@ -214,11 +217,22 @@ TEST_F(Falling, RefillRecoloursFreeFiguresOnceInAWave) {
     EXPECT_FALSE(gs.refillActive);
 }
 
-// The frame asks the falling and the moving whether the board has settled
-// instead of looking again: on boards with holes, locks and gaps, frame
-// after frame, their answer must be the full check's.
-TEST_F(Falling, StepsSayWhetherTheBoardHasSettledAsTheFullCheckDoes) {
+// The frame falls and moves in one pass and takes its answer for whether the
+// board has settled instead of looking again. On boards with holes, locks
+// and gaps, frame after frame, every figure must end where the separate
+// steps leave it, and the answer must be the full check's.
+TEST_F(Falling, TheFramesOnePassMovesAndAnswersAsTheSeparateStepsAndTheFullCheck) {
     gs.figureCount = 6;
+    constexpr int kFrames = 200;
+    auto figures = [] {
+        std::vector<float> v;
+        for (const auto& row : board)
+            for (const auto& cell : row) {
+                const Figure& f = cell.fig;
+                v.insert(v.end(), {float(f.kind), f.offset.x, f.offset.y, f.fallSpeed, float(f.diagonal)});
+            }
+        return v;
+    };
     int settledFrames = 0, movingFrames = 0;
     for (uint32_t seed = 1; seed <= 40; ++seed) {
         seedRandom(seed);
@@ -231,11 +245,23 @@ TEST_F(Falling, StepsSayWhetherTheBoardHasSettledAsTheFullCheckDoes) {
                 cell.lock = roll == 1 || roll == 2;
                 cell.fig.kind = cell.ground < 0 || roll == 3 || roll == 4 ? -1 : random(6);
             }
-        for (int frame = 0; frame < 200; ++frame) {
-            const bool canFall = fallStep();
-            const bool moving = moveFigures(16);
-            ASSERT_EQ(!canFall && !moving, isSettled()) << "seed " << seed << ", frame " << frame;
-            (isSettled() ? settledFrames : movingFrames) += 1;
+        static Cell start[kRows][kColumns];
+        std::memcpy(start, board, sizeof board);
+        std::vector<std::vector<float>> separate;
+        seedRandom(1000 + seed); // the new figures
+        for (int frame = 0; frame < kFrames; ++frame) {
+            fallStep();
+            moveFigures(16);
+            separate.push_back(figures());
+        }
+        std::memcpy(board, start, sizeof board);
+        seedRandom(1000 + seed);
+        for (int frame = 0; frame < kFrames; ++frame) {
+            RowMasks masks = readMasks();
+            const bool settled = fallAndMove(masks, 16);
+            ASSERT_EQ(figures(), separate[size_t(frame)]) << "seed " << seed << ", frame " << frame;
+            ASSERT_EQ(settled, isSettled()) << "seed " << seed << ", frame " << frame;
+            (settled ? settledFrames : movingFrames) += 1;
         }
     }
     EXPECT_GT(settledFrames, 0);
