@@ -131,12 +131,13 @@ float playOut(const Candidate& cand, const Breakables& before) {
     clickCell(cand.row, cand.column, nullptr);
     // Only the board step: what the rest of the frame does (score count-up,
     // displays, sounds) cannot change where the squares go.
-    for (int i = 0; i < kLookFrames && !atRest(); ++i) {
+    // A click starts a cooldown, and the rest test looks no further while it runs.
+    bool settled = gs.cooldown < 0 && isSettled();
+    for (int i = 0; i < kLookFrames && !atRest(settled); ++i) {
         boardStep(kLookDt);
         animationTimeMs += kLookDt;
         if (gs.refillActive) refillStep(kLookDt);
-        for (auto& row : board)
-            for (auto& cell : row) cell.fig.offset = {0, 0};
+        settled = landFigures();
     }
     const Breakables after = breakablesLeft();
     if (playState.levelWon || after.squares == 0) return 1e6f;

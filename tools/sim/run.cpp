@@ -1,5 +1,6 @@
 #include "run.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace aw::sim {
@@ -37,9 +38,11 @@ bool marksPending() {
 }
 } // namespace
 
-bool atRest() {
+bool atRest() { return gs.cooldown < 0 && !gs.refillActive && atRest(isSettled()); }
+
+bool atRest(bool settled) {
     // The cheap tests first: most frames of a look-ahead wait for a cooldown.
-    if (gs.cooldown >= 0 || gs.refillActive || !isSettled() || blastRunning() || marksPending()) return false;
+    if (gs.cooldown >= 0 || gs.refillActive || !settled || blastRunning() || marksPending()) return false;
     // The clear check runs one frame after the board comes to rest; until
     // then a cleared board is not done with its last click.
     if (gs.levelEnded) return true;
@@ -70,6 +73,25 @@ void strikeCell(int row, int column) {
     updateHover();
     onBoardLeftDown();
     onBoardLeftUp();
+}
+
+bool landFigures() {
+    bool refilling = false, canFall = false;
+    uint32_t emptyBelow = 0; // the row under the current one; none under the last
+    for (int r = kRows - 1; r >= 0; --r) {
+        uint32_t empty = 0, free = 0;
+        for (int c = 0; c < kColumns; ++c) {
+            Cell& cell = board[r][c];
+            cell.fig.offset = {0, 0};
+            refilling |= cell.fig.refilling != 0;
+            if (cell.ground < 0) continue;
+            if (cell.fig.kind < 0) empty |= 1u << c;
+            else if (cell.lock == 0) free |= 1u << c;
+        }
+        canFall |= (free & (emptyBelow | emptyBelow << 1 | emptyBelow >> 1)) != 0;
+        emptyBelow = empty;
+    }
+    return !refilling && !canFall;
 }
 
 void frame(float dt) {

@@ -22,6 +22,11 @@ void restore(const Snapshot& s);
 bool acceptsClick();
 // Every consequence of the last click is done.
 bool atRest();
+// The same when whether the board has settled (isSettled) is known.
+bool atRest(bool settled);
+// Puts every figure at its cell at once, as if its fall were over, and
+// answers isSettled for the board then, in the same pass.
+bool landFigures();
 // Clicks the cell as the player would: the mouse goes there, the hover group
 // is built, the left button goes down and up. Returns the group size taken
 // (0 when the click did nothing) and its kind.
