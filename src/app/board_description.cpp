@@ -134,6 +134,11 @@ size_t composeDescription(char* out, size_t capacity) {
             int y = int(lb.offsetY + (300.0f - p.y) * lb.scale);
             w.line("cell %d %d %d %d %d %d %d %d\n", r, c, cell.fig.kind, cell.ground, cell.lock, cell.groupId, x, y);
         }
+    // A line of its own, so readers of the cell lines need not change.
+    for (int r = 0; r < kRows; ++r)
+        for (int c = 0; c < kColumns; ++c)
+            if (board[r][c].fig.bonus > 0)
+                w.line("bonus %d %d %d\n", r, c, board[r][c].fig.bonus);
     return w.length;
 }
 
