@@ -103,6 +103,10 @@ def find_bonus(s, kind):
     return next((rc for rc, k in sorted(s["bonuses"].items()) if k == kind), None)
 
 
+def count_bonus(s, kind):
+    return sum(k == kind for k in s["bonuses"].values())
+
+
 def neighbours(s, r, c):
     for rc in ((r - 1, c), (r + 1, c), (r, c - 1), (r, c + 1)):
         if rc in s["cells"] and s["cells"][rc]["ground"] >= 0:
@@ -166,16 +170,15 @@ def click_group(s, group, at=None):
         end = time.monotonic() + 3
         while time.monotonic() < end and state().get("moves") == moves:
             time.sleep(0.02)
-        if state().get("moves") != moves:
-            s = wait_ready()
-            if DEBUG and s is not None:
+        s = wait_ready()
+        if s is None:
+            return None
+        if s.get("moves") != moves:
+            if DEBUG:
                 note("move %s: %s at %s" % (s.get("moves"), group, at))
                 save_png(game.grab(), "%s/bonus-move-%s.png" % (shots, s.get("moves")))
             return s
         # Not taken (the board was not ready after all): the same board, so the same click again.
-        s = wait_ready()
-        if s is None:
-            return None
     note("a click on %s was never taken" % (at,))
     return None
 
@@ -226,6 +229,9 @@ def set_off(s, bonus, name, light):
             note("%s: the bonus is gone before its click" % name)
             return s, False, 0.0
         if s["cells"][at]["group"] >= 0:
+            # A bomb's own group of five to seven leaves a new bomb on the clicked cell.
+            size = sum(c["group"] == s["cells"][at]["group"] for c in s["cells"].values())
+            expected = count_bonus(s, bonus) - 1 + (bonus == BOMB and 5 <= size <= 7)
             note("%s: clicked at %s after %d moves" % (name, at, attempt))
             game.move(795, 595)  # the pointer off the board: nothing lit in the picture before
             time.sleep(0.3)
@@ -243,10 +249,14 @@ def set_off(s, bonus, name, light):
                 time.sleep(0.02)
             best = max(frames, key=lambda f: light(f, base, x, y))
             save_png(best, "%s/%s.png" % (shots, name))
-            taken = state().get("moves") != moves
             after = wait_ready()
-            gone = after is not None and taken and find_bonus(after, bonus) is None
-            return after, gone, light(best, base, x, y)
+            if after is None:
+                return None, False, 0.0
+            if after.get("moves") == moves:
+                note("%s: the click was not taken; again" % name)
+                s = after
+                continue
+            return after, count_bonus(after, bonus) <= expected, light(best, base, x, y)
         kind = kind_of(s, at)
 
         # A fall that brings one of its kind beside it, else one that changes most around it,
