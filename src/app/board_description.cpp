@@ -108,6 +108,7 @@ size_t composeDescription(char* out, size_t capacity) {
     w.line("score %d\n", playState.scoreBase + gs.score);
     w.line("lives %d\n", hasProfile ? livesOf(*currentProfile(), mode) : 0);
     w.line("moves %d\n", gs.movesUsed);
+    w.line("hammer %d\n", gs.hammerReady || gs.hammerArmed ? 1 : 0);
     w.line("won %d\n", playState.levelWon ? 1 : 0);
     w.line("lost %d\n", playState.levelLost ? 1 : 0);
     w.line("map %d %d\n", mapState.selectedLevel + 1, mapState.currentLevel + 1);

@@ -11,7 +11,8 @@
 // (kind -1 empty, ground -1 hole) and "bonus ROW COLUMN TYPE" per figure
 // holding a bonus (TYPE as board_state.h's Bonus: 1 bomb, 2 thunder, 3 cross,
 // 4 diagonal, 5 super bomb), both written only while "settled 1"; "ready 1"
-// when a click on a group would be taken now.
+// when a click on a group would be taken now; "hammer 1" while the hammer is
+// charged (ready or armed).
 //
 // Lifetime: the last text written lives for the run.
 #pragma once

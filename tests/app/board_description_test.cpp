@@ -53,6 +53,9 @@ TEST(BoardDescription, SettledBoardCellsAtWindowPixelsAndNothingWrittenWithoutTh
     size_t bonusLines = 0;
     for (size_t at = d.find("\nbonus "); at != std::string::npos; at = d.find("\nbonus ", at + 1)) ++bonusLines;
     EXPECT_EQ(bonusLines, 2u);
+    EXPECT_NE(d.find("hammer 0\n"), std::string::npos);
+    gs.hammerReady = true;
+    EXPECT_NE(describe().find("hammer 1\n"), std::string::npos);
 
     board[3][3].fig.offset = {0, 12}; // a figure still falling: no cells to click by
     d = describe();
