@@ -57,6 +57,9 @@ play() {
     sleep 0.1
   done
   check "$scenario: the game window opens" '[[ -n "$wid" ]]'
+  # Seen rarely on a loaded machine: the game runs and renders, yet the server has no window.
+  [[ -z "$wid" ]] && echo "# the game's process: $(ps -o stat=,etime=,time= -p "$pid" || echo gone);" \
+    "windows on $DISPLAY: $(xwininfo -root -children 2>/dev/null | grep -c '^ *0x')"
   [[ -z "$wid" ]] && { kill -TERM "$pid"; wait "$pid"; return; }
   # Keys skip the splash pictures and the wait after the load; the game bar says the level is up.
   local bar=""
