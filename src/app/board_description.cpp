@@ -108,6 +108,7 @@ size_t composeDescription(char* out, size_t capacity) {
     w.line("score %d\n", playState.scoreBase + gs.score);
     w.line("lives %d\n", hasProfile ? livesOf(*currentProfile(), mode) : 0);
     w.line("moves %d\n", gs.movesUsed);
+    w.line("hammer %d\n", gs.hammerReady || gs.hammerArmed ? 1 : 0);
     w.line("won %d\n", playState.levelWon ? 1 : 0);
     w.line("lost %d\n", playState.levelLost ? 1 : 0);
     w.line("map %d %d\n", mapState.selectedLevel + 1, mapState.currentLevel + 1);
@@ -134,6 +135,11 @@ size_t composeDescription(char* out, size_t capacity) {
             int y = int(lb.offsetY + (300.0f - p.y) * lb.scale);
             w.line("cell %d %d %d %d %d %d %d %d\n", r, c, cell.fig.kind, cell.ground, cell.lock, cell.groupId, x, y);
         }
+    // A line of its own, so readers of the cell lines need not change.
+    for (int r = 0; r < kRows; ++r)
+        for (int c = 0; c < kColumns; ++c)
+            if (board[r][c].fig.bonus > 0)
+                w.line("bonus %d %d %d\n", r, c, board[r][c].fig.bonus);
     return w.length;
 }
 

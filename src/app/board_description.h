@@ -8,8 +8,11 @@
 //
 // Format: one "key value..." line each; "item INDEX NAME" per item of the
 // current screen; "message TEXT" per timed message over the board; "cell ROW COLUMN KIND GROUND LOCK GROUP X Y" per cell
-// (kind -1 empty, ground -1 hole), written only while "settled 1"; "ready 1"
-// when a click on a group would be taken now.
+// (kind -1 empty, ground -1 hole) and "bonus ROW COLUMN TYPE" per figure
+// holding a bonus (TYPE as board_state.h's Bonus: 1 bomb, 2 thunder, 3 cross,
+// 4 diagonal, 5 super bomb), both written only while "settled 1"; "ready 1"
+// when a click on a group would be taken now; "hammer 1" while the hammer is
+// charged (ready or armed).
 //
 // Lifetime: the last text written lives for the run.
 #pragma once

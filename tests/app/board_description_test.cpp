@@ -36,6 +36,8 @@ TEST(BoardDescription, SettledBoardCellsAtWindowPixelsAndNothingWrittenWithoutTh
     for (int r = 0; r < kRows; ++r)
         for (int c = 0; c < kColumns; ++c) board[r][c].fig.kind = (r + c) % 3;
     board[6][4].ground = 2;
+    board[2][5].fig.bonus = kBomb;
+    board[9][0].fig.bonus = kThunder;
 
     std::string d = describe();
     EXPECT_NE(d.find("scene game\n"), std::string::npos) << d;
@@ -44,11 +46,22 @@ TEST(BoardDescription, SettledBoardCellsAtWindowPixelsAndNothingWrittenWithoutTh
     EXPECT_NE(d.find("cell 0 0 0 0 0 -1 157 32\n"), std::string::npos);
     EXPECT_NE(d.find("cell 6 4 1 2 0 -1 373 356\n"), std::string::npos);
     EXPECT_NE(d.find("cell 10 11 0 0 0 -1 751 572\n"), std::string::npos);
+    // Which figures hold a bonus, one line each, after the cells the journey reads unchanged.
+    EXPECT_NE(d.find("cell 2 5 1 0 0 -1 427 140\n"), std::string::npos);
+    EXPECT_GT(d.find("bonus 2 5 1\n"), d.find("cell 10 11 "));
+    EXPECT_NE(d.find("bonus 9 0 2\n"), std::string::npos);
+    size_t bonusLines = 0;
+    for (size_t at = d.find("\nbonus "); at != std::string::npos; at = d.find("\nbonus ", at + 1)) ++bonusLines;
+    EXPECT_EQ(bonusLines, 2u);
+    EXPECT_NE(d.find("hammer 0\n"), std::string::npos);
+    gs.hammerReady = true;
+    EXPECT_NE(describe().find("hammer 1\n"), std::string::npos);
 
     board[3][3].fig.offset = {0, 12}; // a figure still falling: no cells to click by
     d = describe();
     EXPECT_NE(d.find("settled 0\n"), std::string::npos);
     EXPECT_EQ(d.find("cell "), std::string::npos);
+    EXPECT_EQ(d.find("bonus "), std::string::npos);
 
     const std::string path = "journey-description-test.txt";
     const std::string full = shell.startDirectory + "/" + path;
