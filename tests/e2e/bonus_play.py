@@ -33,18 +33,6 @@ HAMMER_AFTER = 12  # moves spent bringing a bonus a neighbour of its kind before
 HAMMER_BUTTON = (54, 370)  # on the game bar, in window pixels
 
 
-# Ten clicks each within half a second of the last earn a trophy, and its room would take the
-# level's place: the clicks keep a person's pace.
-CLICK_SPACING = 0.7  # s
-last_click = [0.0]
-
-
-def paced_click():
-    time.sleep(max(0.0, last_click[0] + CLICK_SPACING - time.monotonic()))
-    last_click[0] = time.monotonic()
-    game.click()
-
-
 def check(name, ok):
     global failed
     print("%s - %s [%.1fs]" % ("ok" if ok else "FAIL", name, time.monotonic() - started), flush=True)
@@ -181,7 +169,7 @@ def click_group(s, group, at=None):
     for _ in range(3):
         game.move(cell["x"], cell["y"])
         time.sleep(0.15)
-        paced_click()
+        game.paced_click()
         end = time.monotonic() + 3
         while time.monotonic() < end and state().get("moves") == moves:
             time.sleep(0.02)
@@ -260,11 +248,11 @@ def set_off(s, bonus, name, light):
             if by_hammer:
                 game.move(*HAMMER_BUTTON)
                 time.sleep(0.15)
-                paced_click()
+                game.paced_click()
                 time.sleep(0.2)
             game.move(x, y)
             time.sleep(0.15)
-            paced_click()
+            game.paced_click()
             frames = []
             end = time.monotonic() + 0.8  # a blast is over within half a second: grab fast, look later
             while time.monotonic() < end:

@@ -20,18 +20,6 @@ looks = []  # the colour of every kind, learnt from the first board (learn_looks
 failed = False
 
 
-# Ten clicks each within half a second of the last earn a trophy, and its room would take the
-# level's place: the clicks keep a person's pace.
-CLICK_SPACING = 0.7  # s
-last_click = [0.0]
-
-
-def paced_click():
-    time.sleep(max(0.0, last_click[0] + CLICK_SPACING - time.monotonic()))
-    last_click[0] = time.monotonic()
-    game.click()
-
-
 def check(name, ok):
     global failed
     print(("ok - " if ok else "FAIL - ") + name, flush=True)
@@ -50,7 +38,7 @@ def click_cell(r, c):
     # A short rest on the cell first, as a hand would make.
     move(*br.cell_centre(r, c))
     time.sleep(0.08)
-    paced_click()
+    game.paced_click()
 
 
 def shot(name):
@@ -162,7 +150,7 @@ def play_groups():
           min(lit) > 3 * float(np.median(others)) + 2)
 
     score_box = (10, 40, 115, 62)  # window pixels of the score value
-    paced_click()
+    game.paced_click()
     time.sleep(0.16)
     falling = shot("figures-falling")
     settle()
@@ -191,7 +179,7 @@ def use_hammer(cell):
     the squares left after it."""
     move(54, 370)
     time.sleep(0.1)
-    paced_click()
+    game.paced_click()
     time.sleep(0.2)
     click_cell(*cell)
     img, _ = settle()
