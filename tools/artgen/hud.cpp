@@ -33,8 +33,10 @@ Image gameBar() {
     // Plaques behind the texts (positions follow the HUD layout).
     plaque(cr, 10, 6, 102, 58, 8);      // score
     plaque(cr, 18, 84, 86, 66, 8);      // level
-    plaque(cr, 8, 170, 110, 64, 8);     // lives
-    plaque(cr, 14, 239, 96, 24, 10);    // trophies button
+    // The trophies label reaches higher than "Menu": its plaque stands a
+    // little taller, and the lives plaque ends a little sooner to make room.
+    plaque(cr, 8, 168, 110, 64, 8);     // lives
+    plaque(cr, 14, 236, 96, 27, 10);    // trophies button
     plaque(cr, 14, 276, 96, 24, 10);    // menu button
     // Hammer recess.
     roundedRect(cr, 18, 304, 72, 136, 10);
