@@ -16,6 +16,7 @@
 #include "platform/window.h"
 #include "ui/screens.h"
 
+#include <malloc.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -74,6 +75,13 @@ void click(int x, int y) {
 }
 
 void pressKey(int virtualKey) { postMessage({Msg::KeyDown, virtualKey, 0, 0}); }
+
+long heapInUseKiB() {
+    struct mallinfo2 m = mallinfo2();
+    return long((m.uordblks + m.hblkhd) / 1024);
+}
+
+void returnFreeHeap() { malloc_trim(0); }
 
 long residentKiB() {
     FILE* f = std::fopen("/proc/self/statm", "r");

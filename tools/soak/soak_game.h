@@ -31,5 +31,11 @@ void pressKey(int virtualKey);
 
 // Resident memory of the process in KiB.
 long residentKiB();
+// What the program holds from the allocator in KiB: the blocks in use, the
+// large ones that have their own mappings among them.
+long heapInUseKiB();
+// Gives the allocator's free pages back to the system, so the resident size
+// counts what is held rather than what fragmentation left over.
+void returnFreeHeap();
 
 } // namespace aw::soak
