@@ -30,7 +30,7 @@ check() { if eval "$2"; then echo "ok - $1"; else echo "FAIL - $1"; fail=1; fi; 
 # A player with four lives, windowed, the music silent so the effects can be picked out.
 # Every trophy is already earned (a "new" then an "earned" byte each): a new one's room
 # would take the level's place in the middle of a plan (a long streak of one kind, or
-# clicks that a slow frame makes quick).
+# ten clicks in a row whose figures all land within half a second).
 player_files() {
   local settings="$1/amberwick/settings"
   mkdir -p "$settings"

@@ -100,8 +100,7 @@ class XWindow:
 
     def paced_click(self, spacing=0.7):
         """A click no sooner than spacing seconds after the last paced one, as a person clicks the
-        board: ten clicks each within half a second of the last earn a trophy, and its room would
-        take the level's place."""
+        board: two quick clicks near one place make a double click, which pauses the game."""
         time.sleep(max(0.0, self.last_click + spacing - time.monotonic()))
         self.last_click = time.monotonic()
         self.click()
