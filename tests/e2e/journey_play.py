@@ -126,10 +126,14 @@ class Game:
             subprocess.run(["xdotool", "key", "--window", self.wid, k])
             time.sleep(0.05)
 
-    def click(self, x, y):
+    def click(self, x, y, paced=False):
+        """paced: at a person's pace on the board (XWindow.paced_click)."""
         self.x.move(x, y)
         time.sleep(0.06)  # a short rest on the spot first, as a hand makes
-        self.x.click()
+        if paced:
+            self.x.paced_click()
+        else:
+            self.x.click()
 
     def shot(self, name, rest=0.0):
         """Screenshot NN-name.png, numbered in the journey's order."""
@@ -218,10 +222,6 @@ def best_group(s):
                key=lambda g: (sum(cells[rc]["ground"] > 0 for rc in g), -distance(g), len(g)))
 
 
-last_click = [0.0]
-CLICK_SPACING = 0.7  # s; a person's pace: two quick clicks near one place pause the game
-
-
 def play_move(s):
     """One click on the best group, at a person's pace; waits until the move has counted."""
     g = best_group(s)
@@ -229,9 +229,8 @@ def play_move(s):
         return False
     moves = s.get("moves")
     cell = s["cells"][g[0]]
-    time.sleep(max(0.0, last_click[0] + CLICK_SPACING - time.monotonic()))
-    t0 = last_click[0] = time.monotonic()
-    game.click(cell["x"], cell["y"])
+    game.click(cell["x"], cell["y"], paced=True)
+    t0 = time.monotonic()
     end = t0 + 2
     while time.monotonic() < end:  # a tip that opened under the hand takes the click instead
         if game.state().get("moves") != moves:
